@@ -1,0 +1,49 @@
+# Zib: `make run` builds and starts the editor under Wine; `make test` builds
+# every configuration and runs every test.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+BUILD := build
+
+.PHONY: all deps build native win64 win32 run test fuzz bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/native/Makefile: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+$(BUILD)/win64/Makefile: | deps
+	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+$(BUILD)/win32/Makefile: | deps
+	cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+native: $(BUILD)/native/Makefile
+	$(MAKE) --no-print-directory -C $(BUILD)/native -j$(JOBS)
+
+win64: $(BUILD)/win64/Makefile
+	$(MAKE) --no-print-directory -C $(BUILD)/win64 -j$(JOBS)
+
+win32: $(BUILD)/win32/Makefile
+	$(MAKE) --no-print-directory -C $(BUILD)/win32 -j$(JOBS) Zib
+
+build: native win64 win32
+
+run: deps win64
+	scripts/run.sh
+
+test: deps build
+	scripts/wine-prefix.sh
+	ctest --test-dir $(BUILD)/native --output-on-failure
+	ctest --test-dir $(BUILD)/win64 --output-on-failure
+
+fuzz: deps native
+	scripts/fuzz.sh
+
+bench: deps native
+	$(BUILD)/native/zib_bench
+
+clean:
+	rm -rf $(BUILD)
