@@ -1,0 +1,5 @@
+// Placeholder until the command lands.
+#include "commands/text_commands_win.h"
+
+void ConvertCase(bool) {}
+void SortSelectedLines(HWND, bool) {}

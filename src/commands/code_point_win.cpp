@@ -1,0 +1,4 @@
+// Placeholder until the command lands.
+#include "commands/text_commands_win.h"
+
+void ConvertCodePoint() {}

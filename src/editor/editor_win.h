@@ -1,0 +1,35 @@
+// The edit control that holds the document, its subclass, and the one way
+// commands write text into it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+constexpr int EditorId = 1001;
+
+extern bool InsertMode;  // false: overwrite mode
+extern bool WordWrap;
+
+// The current edit control. It is replaced when word wrap is switched, so take
+// it at the moment of use and never keep it.
+HWND EditorWindow();
+
+void CreateEditor(HWND mainWindow);
+void RecreateEditor(bool wrap);
+
+// Replaces the selection (inserts at the caret when it is empty) as one
+// undoable step with redrawing suspended; the caret ends after the text.
+void ReplaceSelectionText(std::u16string_view text);
+
+// Selects start..end and replaces it as one undoable step.
+void ReplaceRange(DWORD start, DWORD end, std::u16string_view text);
+
+// An owned copy of the editor's whole text.
+std::u16string GetEditorText();
+
+// The selection as EM_GETSEL gives it (start <= end).
+void GetEditorSelection(DWORD& start, DWORD& end);
+
+void UpdateCaretShape();
