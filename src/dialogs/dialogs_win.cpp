@@ -6,3 +6,9 @@ void ShowCharTableDialog(HWND, bool) {}
 void InsertCharacterListing(bool) {}
 void InsertCalendarThreeMonths() {}
 void InsertCalendarYear(HWND) {}
+
+namespace {
+int LayoutUnit = 5;
+}
+
+void SetLayoutUnit(int unit) { LayoutUnit = unit; }

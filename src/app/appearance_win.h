@@ -1,0 +1,26 @@
+// The editor font, dark mode, the busy text and the About box.
+#pragma once
+
+#include <windows.h>
+
+extern HFONT EditorFont;
+extern bool DarkMode;
+extern wchar_t BusyText[64];
+
+constexpr COLORREF DarkText = RGB(255, 255, 0);
+constexpr COLORREF DarkBackground = RGB(0, 0, 0);
+
+// A DWORD registry value, or 0 when the key or value cannot be read.
+DWORD RegReadDword(HKEY root, const wchar_t* key, const wchar_t* value);
+
+void CreateEditorFont();
+void InitDarkMode();
+
+// Switches dark mode, repaints the editor and sets the menu check mark.
+void SetDarkMode(bool on);
+
+// WM_CTLCOLOREDIT for the editor: the dark colours, or 0 for the system's.
+LRESULT EditorColours(HDC dc);
+
+void PaintBusyText(HWND window);
+void ShowAbout(HWND owner);

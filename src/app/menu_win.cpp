@@ -1,0 +1,63 @@
+#include "app/menu_win.h"
+
+#include <string>
+
+#include "app/appearance_win.h"
+#include "app/commands.h"
+#include "app/main_window_win.h"
+#include "platform/wide_win.h"
+
+namespace {
+
+HMENU Popups[5] = {};
+
+}  // namespace
+
+HMENU BuildMenuBar() {
+  HMENU bar = CreateMenu();
+  std::span<const TMenuPopup> popups = MenuPopups();
+  for (std::size_t p = 0; p < popups.size(); ++p) {
+    HMENU popup = CreateMenu();
+    Popups[p] = popup;
+    for (const TMenuItem& item : popups[p].Items) {
+      if (item.Id == 0) {
+        AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+      } else {
+        AppendMenuW(popup, MF_STRING, item.Id, ToWide(item.Label).c_str());
+      }
+    }
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), ToWide(popups[p].Title).c_str());
+  }
+  TMenuItem about = MenuAboutItem();
+  AppendMenuW(bar, MF_STRING, about.Id, ToWide(about.Label).c_str());
+  if (DarkMode) CheckMenuItem(Popups[PopupView], CmdDarkMode, MF_BYCOMMAND | MF_CHECKED);
+
+  HMENU system = GetSystemMenu(MainWindow, FALSE);
+  if (system) {
+    ModifyMenuW(system, SC_RESTORE, MF_BYCOMMAND | MF_STRING, SC_RESTORE,
+                ToWide(SystemMenuRestoreLabel()).c_str());
+    ModifyMenuW(system, SC_MAXIMIZE, MF_BYCOMMAND | MF_STRING, SC_MAXIMIZE,
+                ToWide(SystemMenuMaximizeLabel()).c_str());
+  }
+  return bar;
+}
+
+HACCEL BuildShortcutTable() {
+  std::span<const TShortcut> entries = ShortcutEntries();
+  ACCEL table[64];
+  int count = 0;
+  for (const TShortcut& entry : entries) {
+    if (count == 64) break;
+    table[count].fVirt = entry.Flags;
+    table[count].key = entry.Key;
+    table[count].cmd = entry.Id;
+    ++count;
+  }
+  return CreateAcceleratorTableW(table, count);
+}
+
+HMENU MenuPopupHandle(TPopupIndex popup) { return Popups[popup]; }
+
+void SetViewCheck(unsigned short command, bool checked) {
+  CheckMenuItem(Popups[PopupView], command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}

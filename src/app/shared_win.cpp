@@ -1,0 +1,61 @@
+#include "app/shared_win.h"
+
+#include <shellapi.h>
+
+#include "app/main_window_win.h"
+
+std::wstring CommandLineArg(int index) {
+  if (index < 0) return std::wstring();
+  int count = 0;
+  LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!args) return std::wstring();
+  std::wstring arg;
+  if (index < count) arg = args[index];
+  LocalFree(args);
+  return arg;
+}
+
+void ExpandInPlace(wchar_t* path) {
+  wchar_t expanded[PathCapacity + 1];
+  DWORD n = ExpandEnvironmentStringsW(path, expanded, PathCapacity + 1);
+  if (n == 0 || n > PathCapacity + 1) return;
+  lstrcpynW(path, expanded, PathCapacity + 1);
+}
+
+bool FileExists(const wchar_t* path) {
+  wchar_t work[MAX_PATH];
+  const wchar_t* probe = path;
+  DWORD n = ExpandEnvironmentStringsW(path, work, MAX_PATH);
+  if (n != 0 && n <= MAX_PATH) probe = work;
+  return GetFileAttributesW(probe) != INVALID_FILE_ATTRIBUTES;
+}
+
+void CloseRunningInstance() {
+  HWND other = FindWindowW(MainWindowClass, nullptr);
+  if (!other) return;
+  PostMessageW(other, WM_CLOSE, 0, 0);
+  HANDLE pause = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (pause) {
+    WaitForSingleObject(pause, 300);
+    CloseHandle(pause);
+  } else {
+    Sleep(300);
+  }
+}
+
+int ShowIconMessage(HWND owner, const wchar_t* text, const wchar_t* caption, UINT style,
+                    const wchar_t* iconName) {
+  MessageBeep(MB_ICONASTERISK);
+  MSGBOXPARAMSW params = {};
+  params.cbSize = sizeof params;
+  params.hwndOwner = owner;
+  params.hInstance = GetModuleHandleW(nullptr);
+  params.lpszText = text;
+  params.lpszCaption = caption;
+  params.dwStyle = style | MB_USERICON | MB_SETFOREGROUND;
+  params.lpszIcon = iconName;
+  params.dwContextHelpId = 1;
+  params.lpfnMsgBoxCallback = nullptr;
+  params.dwLanguageId = 0;
+  return MessageBoxIndirectW(&params);
+}

@@ -1,0 +1,26 @@
+// Shared routines of the start-up, the installation and several commands.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+constexpr int PathCapacity = 520;  // path buffers of the start-up and installation, plus terminator
+
+// Argument `index` of the process command line (0 is the program itself), or
+// the empty text when there is no such argument or the line cannot be split.
+std::wstring CommandLineArg(int index);
+
+// Replaces a path buffer of PathCapacity + 1 units by its environment-expanded
+// form; keeps it when the expansion fails or would not fit.
+void ExpandInPlace(wchar_t* path);
+
+// True when the (environment-expanded) path names a file or a folder.
+bool FileExists(const wchar_t* path);
+
+// Asks the first running editor window to close, then pauses 300 ms.
+void CloseRunningInstance();
+
+// A message box with the program icon and a short beep; returns the button pressed.
+int ShowIconMessage(HWND owner, const wchar_t* text, const wchar_t* caption, UINT style,
+                    const wchar_t* iconName);

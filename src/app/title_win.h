@@ -1,0 +1,11 @@
+// The title bar, the status line and the state of the "&Bearbeiten" menu.
+#pragma once
+
+#include <windows.h>
+
+void UpdateTitle();
+void UpdateStatusLine();
+void UpdateEditMenu(HMENU popup);
+bool HasSelection(HWND editor);
+bool CanPasteText();
+void NewDocument();  // "&Neu...": the caller has asked about unsaved changes

@@ -1,0 +1,285 @@
+#include "editor/editor_win.h"
+
+#include "app/appearance_win.h"
+#include "app/main_window_win.h"
+#include "app/title_win.h"
+#include "editor/control_chars_win.h"
+#include "editor/word_delete.h"
+#include "platform/wide_win.h"
+
+bool InsertMode = true;
+bool WordWrap = false;
+
+namespace {
+
+HWND Editor = nullptr;
+WNDPROC PreviousEditorProc = nullptr;
+
+LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+LRESULT Previous(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(PreviousEditorProc, window, message, wParam, lParam);
+}
+
+void Subclass(HWND editor) {
+  PreviousEditorProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditorProc)));
+}
+
+void SetTabStops(HWND editor) {
+  UINT stop = 16;  // dialog units: four average characters
+  SendMessageW(editor, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&stop));
+}
+
+HWND CreateEditorControl(DWORD style, int width, int height) {
+  return CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, 0, 0, width, height, MainWindow,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(EditorId)), GetModuleHandleW(nullptr),
+                         nullptr);
+}
+
+// Deletes start..end of the text as one undoable step.
+void DeleteRange(DWORD start, DWORD end) { ReplaceRange(start, end, u""); }
+
+// Ctrl+Backspace and Ctrl+Delete: a selection goes as a whole; otherwise the
+// word rules say how far the deletion reaches from the caret.
+void DeleteWord(bool left) {
+  DWORD start = 0;
+  DWORD end = 0;
+  GetEditorSelection(start, end);
+  if (start != end) {
+    ReplaceSelectionText(u"");
+    return;
+  }
+  std::u16string text = GetEditorText();
+  if (left) {
+    std::size_t k = WordLeftStart(text, start);
+    if (k < start) DeleteRange(static_cast<DWORD>(k), start);
+  } else {
+    std::size_t k = WordRightEnd(text, start);
+    if (k > start) DeleteRange(start, static_cast<DWORD>(k));
+  }
+}
+
+// Overwrite mode: the typed unit replaces the one after the caret, except at
+// the end of a line, where it is inserted; a selection is replaced as a whole.
+void OverwriteChar(wchar_t character) {
+  HWND editor = Editor;
+  DWORD start = 0;
+  DWORD end = 0;
+  GetEditorSelection(start, end);
+  char16_t unit[2] = {static_cast<char16_t>(character), 0};
+  if (start == end) {
+    LRESULT line = SendMessageW(editor, EM_LINEFROMCHAR, start, 0);
+    LRESULT lineStart = SendMessageW(editor, EM_LINEINDEX, line, 0);
+    LRESULT length = SendMessageW(editor, EM_LINELENGTH, lineStart, 0);
+    if (static_cast<LRESULT>(start) < lineStart + length) {
+      ReplaceRange(start, start + 1, std::u16string_view(unit, 1));
+      return;
+    }
+  }
+  ReplaceSelectionText(std::u16string_view(unit, 1));
+}
+
+bool IsNavigationKey(WPARAM key) {
+  switch (key) {
+    case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME:
+    case VK_LEFT: case VK_UP: case VK_RIGHT: case VK_DOWN:
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
+  bool ctrl = KeyDown(VK_CONTROL);
+  bool shift = KeyDown(VK_SHIFT);
+  switch (key) {
+    case VK_BACK:
+      if (!ctrl) break;
+      DeleteWord(true);
+      ScheduleMarkRepaint(window);
+      return 0;
+    case VK_DELETE:
+      if (!ctrl) break;
+      DeleteWord(false);
+      ScheduleMarkRepaint(window);
+      return 0;
+    case VK_INSERT:
+      if (shift || ctrl) break;
+      InsertMode = !InsertMode;
+      UpdateCaretShape();
+      UpdateStatusLine();
+      ScheduleMarkRepaint(window);
+      return 0;
+    case VK_F11:
+      SendMessageW(GetParent(window), WM_SYSCOMMAND, SC_RESTORE, 0);
+      return 0;
+    case VK_F12:
+      SendMessageW(GetParent(window), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+      return 0;
+    default:
+      if (IsNavigationKey(key)) {
+        LRESULT result = Previous(window, WM_KEYDOWN, key, lParam);
+        ScheduleMarkRepaint(window);
+        return result;
+      }
+      break;
+  }
+  return Previous(window, WM_KEYDOWN, key, lParam);
+}
+
+LRESULT OnChar(HWND window, WPARAM code, LPARAM lParam) {
+  if (KeyDown(VK_CONTROL) && !KeyDown(VK_MENU) && (code == 8 || code == 127)) return 0;
+  if (!InsertMode && code >= 32) {
+    OverwriteChar(static_cast<wchar_t>(code));
+    ScheduleMarkRepaint(window);
+    return 0;
+  }
+  LRESULT result = Previous(window, WM_CHAR, code, lParam);
+  ScheduleMarkRepaint(window);
+  return result;
+}
+
+LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE: {
+      LRESULT result = Previous(window, message, wParam, lParam);
+      RepaintMarksNow(window);
+      return result;
+    }
+    case WM_PAINT:
+      if (ShowControlChars) {
+        PaintEditorBuffered(window);
+        return 0;
+      }
+      return Previous(window, message, wParam, lParam);
+    case WM_TIMER:
+      if (wParam == MarkTimerId) {
+        OnMarkTimer(window);
+        return 0;
+      }
+      return Previous(window, message, wParam, lParam);
+    case WM_NCDESTROY:
+      CancelMarkRepaint(window);
+      return Previous(window, message, wParam, lParam);
+    case WM_SETTEXT: case WM_SETFONT: case EM_SETSEL: case EM_REPLACESEL:
+    case WM_HSCROLL: case WM_VSCROLL: case WM_MOUSEWHEEL:
+    case WM_CUT: case WM_PASTE: case WM_CLEAR: case WM_UNDO: {
+      LRESULT result = Previous(window, message, wParam, lParam);
+      ScheduleMarkRepaint(window);
+      return result;
+    }
+    case WM_KEYDOWN:
+      return OnKeyDown(window, wParam, lParam);
+    case WM_KEYUP:
+      UpdateStatusLine();
+      ScheduleMarkRepaint(window);
+      return Previous(window, message, wParam, lParam);
+    case WM_CHAR:
+      return OnChar(window, wParam, lParam);
+    case WM_MOUSEMOVE:
+      if (wParam & MK_LBUTTON) {
+        UpdateStatusLine();
+        ScheduleMarkRepaint(window);
+      }
+      return Previous(window, message, wParam, lParam);
+    case WM_LBUTTONUP:
+      UpdateStatusLine();
+      ScheduleMarkRepaint(window);
+      return Previous(window, message, wParam, lParam);
+    default:
+      return Previous(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+HWND EditorWindow() { return Editor; }
+
+void CreateEditor(HWND mainWindow) {
+  (void)mainWindow;
+  Editor = CreateEditorControl(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                   ES_AUTOHSCROLL | ES_NOHIDESEL,
+                               0, 0);
+  SendMessageW(Editor, EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(Editor, WM_SETFONT, reinterpret_cast<WPARAM>(EditorFont), TRUE);
+  SetTabStops(Editor);
+  Subclass(Editor);
+}
+
+void RecreateEditor(bool wrap) {
+  std::u16string text = GetEditorText();
+  DWORD start = 0;
+  DWORD end = 0;
+  GetEditorSelection(start, end);
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL;
+  if (!wrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+  DestroyWindow(Editor);
+  Editor = CreateEditorControl(style, ClientWidth, ClientHeight - StatusBandHeight);
+  // The old limit must hold before the text goes in, or a long text is cut.
+  SendMessageW(Editor, EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(Editor, WM_SETFONT, reinterpret_cast<WPARAM>(EditorFont), TRUE);
+  SetWindowTextW(Editor, AsWide(text.c_str()));
+  SendMessageW(Editor, EM_SETSEL, start, end);
+  Subclass(Editor);
+  SetTabStops(Editor);
+  WordWrap = wrap;
+  SetFocus(Editor);
+}
+
+void ReplaceSelectionText(std::u16string_view text) {
+  HWND editor = Editor;
+  std::u16string owned(text);
+  SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(owned.c_str()));
+  SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(editor, nullptr, TRUE);
+}
+
+void ReplaceRange(DWORD start, DWORD end, std::u16string_view text) {
+  HWND editor = Editor;
+  std::u16string owned(text);
+  SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(editor, EM_SETSEL, start, end);
+  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(owned.c_str()));
+  SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(editor, nullptr, TRUE);
+}
+
+std::u16string GetEditorText() {
+  HWND editor = Editor;
+  int length = GetWindowTextLengthW(editor);
+  std::u16string text(static_cast<std::size_t>(length > 0 ? length : 0), u'\0');
+  if (length > 0) {
+    int got = GetWindowTextW(editor, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  }
+  return text;
+}
+
+void GetEditorSelection(DWORD& start, DWORD& end) {
+  start = 0;
+  end = 0;
+  SendMessageW(Editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (end < start) {
+    DWORD t = start;
+    start = end;
+    end = t;
+  }
+}
+
+void UpdateCaretShape() {
+  HWND editor = Editor;
+  HideCaret(editor);
+  DestroyCaret();
+  HDC dc = GetDC(editor);
+  HGDIOBJ old = SelectObject(dc, EditorFont);
+  TEXTMETRICW tm = {};
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(editor, dc);
+  CreateCaret(editor, nullptr, InsertMode ? 2 : tm.tmAveCharWidth, tm.tmHeight);
+  ShowCaret(editor);
+}

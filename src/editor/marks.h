@@ -1,0 +1,24 @@
+// Where the control-character display draws its marks on one line.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+struct TMark {
+  int X;
+  char16_t Glyph;
+};
+
+constexpr int MarkTabWidth = 4;
+
+// The mark drawn for a character, or 0 for none: tab "→", space "·",
+// no-break space "°", narrow no-break space "_".
+char16_t MarkFor(char16_t c);
+
+// Marks of one line whose first character starts at x0, with columns w pixels
+// wide, clipped to the formatting rectangle's left and right edges. A tab
+// advances to the next multiple of tabWidth columns (below 1 counts as 4) and
+// its mark is centred in its span when that is wider than one column. A hard
+// line end adds "¶" after the last column.
+void LayoutLineMarks(std::u16string_view line, int x0, int w, int left, int right, bool hardEnd,
+                     int tabWidth, std::vector<TMark>& marks);
