@@ -1,0 +1,162 @@
+// The end-to-end driver: starts the real Zib.exe, presses keys, posts
+// commands, answers message boxes and reads what the program shows.
+// Every wait has a time-out, and a started program is ended when its record
+// goes out of scope, so a failing test never leaves a process behind.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct TProbeBlock;
+
+constexpr DWORD DefaultWaitMs = 10000;
+
+// One running program under test.
+struct TZib {
+  PROCESS_INFORMATION Process{};
+  HWND Main = nullptr;
+  DWORD ThreadId = 0;  // the thread that owns the main window
+  HHOOK Hook = nullptr;
+  HANDLE BlockMapping = nullptr;
+  TProbeBlock* Block = nullptr;
+  LONG SyncKeysSent = 0;
+  DWORD ExitCode = STILL_ACTIVE;
+
+  TZib() = default;
+  TZib(const TZib&) = delete;
+  TZib& operator=(const TZib&) = delete;
+  ~TZib();
+};
+
+// --- Paths -----------------------------------------------------------------
+
+// The folder of the running test program (Zib.exe and zib_probe.dll lie there).
+std::wstring ProgramFolder();
+std::wstring ZibPath();
+// A fresh, empty folder for one test's files (under the temp folder).
+std::wstring ScratchFolder(std::wstring_view name);
+bool WriteFileBytes(const std::wstring& path, std::string_view bytes);
+bool ReadFileBytes(const std::wstring& path, std::string& bytes);
+
+// --- Start and end -----------------------------------------------------------
+
+// Starts `program` (default Zib.exe) with the arguments, waits for a visible
+// ZibClass window of that process and hooks the probe into its thread.
+bool StartZib(TZib& zib, std::wstring_view arguments = L"", std::wstring_view workFolder = L"",
+              DWORD timeoutMs = 20000);
+// The same for any program, waiting for a visible top-level window of `windowClass`.
+bool StartProgram(TZib& zib, const std::wstring& program, std::wstring_view arguments,
+                  std::wstring_view workFolder, const wchar_t* windowClass, DWORD timeoutMs);
+// Ends the process if it still runs (TerminateProcess), unhooks, closes handles.
+void StopZib(TZib& zib);
+// Waits for the process to end by itself; true and the exit code when it did.
+bool WaitForExit(TZib& zib, DWORD timeoutMs, DWORD& exitCode);
+bool IsRunning(const TZib& zib);
+
+// --- Input -------------------------------------------------------------------
+
+// Brings the main window (or `window`) to the foreground, where SendInput goes.
+bool BringToFront(TZib& zib, HWND window = nullptr);
+// One key with modifiers, down and up.
+void PressKey(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
+// A key chord written as the menus show it: "Ctrl+Shift+S", "F3", "Alt+F4",
+// "Ctrl+Backspace", "Insert", "Ctrl+.", "Enter". False for an unknown name.
+bool PressKeys(std::wstring_view chord);
+// Types text as Unicode key events; "\n" presses Enter and "\t" Tab.
+void TypeText(std::wstring_view text);
+// Sends the synchronisation key and waits until Zib's thread has taken it:
+// then every earlier key has been handled (and a modal loop it opened is running).
+bool WaitForInputHandled(TZib& zib, DWORD timeoutMs = DefaultWaitMs);
+// Front, keys, wait: the usual way a test presses something.
+bool Keys(TZib& zib, std::wstring_view chord);
+bool Type(TZib& zib, std::wstring_view text);
+
+// Posts WM_COMMAND with the id to the main window (and does not wait).
+bool PostCommand(TZib& zib, unsigned short id);
+// Posts WM_CLOSE to the main window.
+bool PostClose(TZib& zib);
+
+// --- Reading the main window -------------------------------------------------
+
+std::wstring WindowText(HWND window);
+std::wstring WindowClass(HWND window);
+std::wstring Title(const TZib& zib);
+HWND Editor(const TZib& zib);      // child 1001
+HWND StatusLine(const TZib& zib);  // child 999
+std::wstring EditorText(const TZib& zib);
+std::wstring StatusText(const TZib& zib);
+// The editor's selection (EM_GETSEL, asked inside the program: 32-bit positions).
+bool EditorSelection(TZib& zib, DWORD& start, DWORD& end);
+LONG_PTR WindowStyle(HWND window);
+// The caret rectangle of Zib's thread (client coordinates of its window).
+bool CaretRect(const TZib& zib, RECT& rect);
+
+// --- Menus, through the probe ------------------------------------------------
+
+struct TMenuEntry {
+  std::wstring Label;
+  UINT Id = 0;
+  UINT State = 0;  // MFS_* bits
+  bool Separator = false;
+  std::vector<TMenuEntry> Items;  // the popup's rows
+  bool Checked() const { return (State & MFS_CHECKED) != 0; }
+  bool Grayed() const { return (State & MFS_GRAYED) != 0; }
+};
+
+struct TMenus {
+  std::vector<TMenuEntry> Bar;     // popups and plain items, left to right
+  std::vector<TMenuEntry> System;  // the window's system menu, top to bottom
+};
+
+// Reads the menus; `opened` first sends WM_INITMENU and WM_INITMENUPOPUP for
+// every popup, as opening the menus with the mouse would.
+bool ReadMenus(TZib& zib, TMenus& menus, bool opened = false, DWORD timeoutMs = DefaultWaitMs);
+// The row with that command id anywhere on the bar, or nullptr.
+const TMenuEntry* FindMenuItem(const TMenus& menus, UINT id);
+
+// --- Dialogs -------------------------------------------------------------------
+
+// Waits for a visible top-level dialog (#32770) of the process, optionally
+// with that caption; nullptr on time-out.
+HWND WaitForDialog(const TZib& zib, DWORD timeoutMs = DefaultWaitMs, std::wstring_view caption = L"");
+// The dialogs of the process shown right now.
+std::vector<HWND> Dialogs(const TZib& zib);
+// The text of a message box (its static 0xFFFF).
+std::wstring MessageText(HWND box);
+std::wstring DialogItemText(HWND dialog, int id);
+bool SetDialogItemText(HWND dialog, int id, std::wstring_view text);
+// Presses a button by id (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7, ...).
+bool PressButton(HWND dialog, int id);
+// Waits until the window is gone.
+bool WaitForWindowGone(HWND window, DWORD timeoutMs = DefaultWaitMs);
+
+// --- Pictures ------------------------------------------------------------------
+
+// Saves the window as it is on screen to build/screenshots/<name>.png.
+bool SaveScreenshot(HWND window, std::wstring_view name);
+// The colour on screen at client coordinates of the window.
+bool ScreenPixel(HWND window, int x, int y, COLORREF& colour);
+
+// --- Registry of the prefix (the current user) -------------------------------
+
+// Sets or (value < 0) removes AppsUseLightTheme; returns the earlier state.
+struct TThemeValue {
+  bool Present = false;
+  DWORD Value = 0;
+};
+TThemeValue ReadLightThemeValue();
+void WriteLightThemeValue(const TThemeValue& value);
+
+// Polls `done` every few milliseconds until it holds or the time is up.
+template <typename F>
+bool WaitUntil(F done, DWORD timeoutMs = DefaultWaitMs) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (done()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(10);
+  }
+}

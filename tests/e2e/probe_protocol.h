@@ -1,0 +1,43 @@
+// What the end-to-end driver and the probe DLL inside Zib share: the name of
+// the shared block, the request message, and the block's layout.
+#pragma once
+
+#include <windows.h>
+
+// The name gets the process id of the probed program appended.
+constexpr wchar_t ProbeBlockPrefix[] = L"Local\\ZibProbeBlock_";
+// Registered message posted to the probed program's main window; wParam is the request.
+constexpr wchar_t ProbeRequestMessage[] = L"ZibProbeRequest";
+
+// The otherwise unused key whose arrival tells that all earlier input was handled.
+constexpr WORD ProbeSyncKey = VK_F24;
+
+enum TProbeRequest : unsigned {
+  ProbePing = 0,             // only answers: the probe is loaded and the thread takes messages
+  ProbeReadMenus = 1,        // the menu bar and the system menu as they are
+  ProbeReadMenusOpened = 2,  // the same after WM_INITMENU and WM_INITMENUPOPUP for every popup
+  ProbeReadSelection = 3,    // EM_GETSEL of the edit control in lParam, with 32-bit positions
+};
+
+// Where a row comes from.
+enum TProbeMenuKind : int { ProbeBarItem = 0, ProbePopupItem = 1, ProbeSystemItem = 2 };
+
+struct TProbeMenuRow {
+  int Kind;
+  UINT Id;     // command id; 0 for separators and popups
+  UINT Type;   // MFT_* bits
+  UINT State;  // MFS_* bits
+  BOOL IsPopup;
+  wchar_t Label[160];
+};
+
+constexpr int ProbeMaxRows = 256;
+
+struct TProbeBlock {
+  volatile LONG SyncKeysSeen;  // key-up events of ProbeSyncKey swallowed so far
+  volatile LONG Requests;      // requests answered so far
+  DWORD SelectionStart;
+  DWORD SelectionEnd;
+  int RowCount;
+  TProbeMenuRow Rows[ProbeMaxRows];
+};

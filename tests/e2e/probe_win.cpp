@@ -1,0 +1,104 @@
+// The probe: a DLL that the end-to-end driver hooks into Zib's user-interface
+// thread (WH_GETMESSAGE). Menus cannot be read from another process under
+// Wine, so the probe reads them where they live and writes them into a shared
+// block (the driver polls its answer counter); it also counts and swallows the driver's synchronisation key.
+#include <windows.h>
+
+#include "probe_protocol.h"
+
+namespace {
+
+HANDLE BlockMapping = nullptr;
+TProbeBlock* Block = nullptr;
+UINT RequestMessage = 0;
+
+bool OpenShared() {
+  if (Block) return true;
+  wchar_t name[96];
+  DWORD pid = GetCurrentProcessId();
+  wsprintfW(name, L"%s%lu", ProbeBlockPrefix, pid);
+  BlockMapping = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, name);
+  if (!BlockMapping) return false;
+  Block = static_cast<TProbeBlock*>(MapViewOfFile(BlockMapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(TProbeBlock)));
+  return Block != nullptr;
+}
+
+void AddRow(int kind, HMENU menu, UINT position) {
+  if (Block->RowCount >= ProbeMaxRows) return;
+  TProbeMenuRow& row = Block->Rows[Block->RowCount];
+  ZeroMemory(&row, sizeof row);
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+  info.dwTypeData = row.Label;
+  info.cch = ARRAYSIZE(row.Label) - 1;
+  if (!GetMenuItemInfoW(menu, position, TRUE, &info)) return;
+  row.Kind = kind;
+  row.Id = info.hSubMenu ? 0 : info.wID;
+  row.Type = info.fType;
+  row.State = info.fState;
+  row.IsPopup = info.hSubMenu != nullptr;
+  ++Block->RowCount;
+}
+
+void ReadMenus(HWND window, bool opened) {
+  HWND main = GetAncestor(window, GA_ROOT);
+  Block->RowCount = 0;
+  HMENU bar = GetMenu(main);
+  if (bar) {
+    if (opened) SendMessageW(main, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
+    int count = GetMenuItemCount(bar);
+    for (int i = 0; i < count; ++i) {
+      AddRow(ProbeBarItem, bar, i);
+      HMENU popup = GetSubMenu(bar, i);
+      if (!popup) continue;
+      if (opened) SendMessageW(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(i, FALSE));
+      int items = GetMenuItemCount(popup);
+      for (int k = 0; k < items; ++k) AddRow(ProbePopupItem, popup, k);
+    }
+  }
+  HMENU system = GetSystemMenu(main, FALSE);
+  if (system) {
+    int count = GetMenuItemCount(system);
+    for (int i = 0; i < count; ++i) AddRow(ProbeSystemItem, system, i);
+  }
+}
+
+}  // namespace
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeGetMessage(int code, WPARAM removed, LPARAM lParam) {
+  if (code == HC_ACTION && OpenShared()) {
+    MSG* msg = reinterpret_cast<MSG*>(lParam);
+    bool isKey = msg->message == WM_KEYDOWN || msg->message == WM_KEYUP || msg->message == WM_SYSKEYDOWN ||
+                 msg->message == WM_SYSKEYUP;
+    if (isKey && msg->wParam == ProbeSyncKey) {
+      if (removed == PM_REMOVE && (msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP))
+        InterlockedIncrement(&Block->SyncKeysSeen);
+      msg->message = WM_NULL;
+    } else if (RequestMessage && msg->message == RequestMessage) {
+      if (removed == PM_REMOVE) {
+        if (msg->wParam == ProbeReadMenus || msg->wParam == ProbeReadMenusOpened)
+          ReadMenus(msg->hwnd, msg->wParam == ProbeReadMenusOpened);
+        if (msg->wParam == ProbeReadSelection) {
+          DWORD start = 0, end = 0;
+          SendMessageW(reinterpret_cast<HWND>(msg->lParam), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                       reinterpret_cast<LPARAM>(&end));
+          Block->SelectionStart = start;
+          Block->SelectionEnd = end;
+        }
+        InterlockedIncrement(&Block->Requests);
+      }
+      msg->message = WM_NULL;
+    }
+  }
+  return CallNextHookEx(nullptr, code, removed, lParam);
+}
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) RequestMessage = RegisterWindowMessageW(ProbeRequestMessage);
+  if (reason == DLL_PROCESS_DETACH && Block) {
+    UnmapViewOfFile(Block);
+    CloseHandle(BlockMapping);
+  }
+  return TRUE;
+}
