@@ -1,0 +1,63 @@
+#include "editor/marks.h"
+#include "test_support.h"
+
+namespace {
+
+std::vector<TMark> Layout(std::u16string_view line, bool hard, int left = 0, int right = 1000, int x0 = 0) {
+  std::vector<TMark> marks;
+  LayoutLineMarks(line, x0, 10, left, right, hard, MarkTabWidth, marks);
+  return marks;
+}
+
+}  // namespace
+
+TEST_CASE("marks of spaces, special spaces and tabs") {
+  auto m = Layout(u"a b\u00A0c\u202F", false);
+  REQUIRE(m.size() == 3);
+  CHECK(m[0].X == 10);
+  CHECK(m[0].Glyph == u'\u00B7');
+  CHECK(m[1].X == 30);
+  CHECK(m[1].Glyph == u'\u00B0');
+  CHECK(m[2].X == 50);
+  CHECK(m[2].Glyph == u'_');
+
+  // A tab at column 0 spans four columns; its arrow is centred in the span.
+  m = Layout(u"\t", false);
+  REQUIRE(m.size() == 1);
+  CHECK(m[0].X == 15);
+  CHECK(m[0].Glyph == u'\u2192');
+  // A tab at column 5 spans columns 5 to 7.
+  m = Layout(u"abcde\tx", false);
+  REQUIRE(m.size() == 1);
+  CHECK(m[0].X == 50 + (80 - 50 - 10) / 2);
+  // A tab at column 3 spans one column: drawn where it starts.
+  m = Layout(u"abc\t", false);
+  REQUIRE(m.size() == 1);
+  CHECK(m[0].X == 30);
+}
+
+TEST_CASE("line ends") {
+  auto m = Layout(u"", true);
+  REQUIRE(m.size() == 1);
+  CHECK(m[0].X == 0);
+  CHECK(m[0].Glyph == u'\u00B6');
+  m = Layout(u"ab\t", true);
+  REQUIRE(m.size() == 2);
+  CHECK(m[1].X == 40);
+  CHECK(Layout(u"abc", false).empty());
+}
+
+TEST_CASE("marks outside the formatting rectangle are not drawn") {
+  // Scrolled right by 25 pixels: the text starts at x0 = -25 + left.
+  auto m = Layout(u" a b", true, 5, 100, -20);
+  REQUIRE(m.size() == 2);
+  CHECK(m[0].X == 0);
+  CHECK(m[1].X == 20);
+  // A mark whose cell ends exactly at the left edge is not drawn; the pilcrow
+  // at the right edge is not drawn either.
+  m = Layout(u" ab", true, 10, 30, 0);
+  CHECK(m.empty());
+  // A tab reaching into the rectangle from the left is drawn.
+  m = Layout(u"\t", false, 35, 100, 0);
+  REQUIRE(m.size() == 1);
+}
