@@ -161,6 +161,12 @@ LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
       }
       return Previous(window, message, wParam, lParam);
+    case WM_SETFOCUS: {
+      // The control makes its own thin caret on focus; overwrite mode keeps its block.
+      LRESULT result = Previous(window, message, wParam, lParam);
+      if (!InsertMode) UpdateCaretShape();
+      return result;
+    }
     case WM_NCDESTROY:
       CancelMarkRepaint(window);
       return Previous(window, message, wParam, lParam);
