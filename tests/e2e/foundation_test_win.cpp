@@ -377,3 +377,89 @@ TEST_CASE("closing the window with unsaved text asks; Cancel keeps it, No ends i
   REQUIRE(WaitForExit(zib, 5000, code));
   CHECK(code == 0);
 }
+
+namespace {
+
+bool SetClipboard(const wchar_t* text) {
+  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return false;
+  EmptyClipboard();
+  bool ok = true;
+  if (text) {
+    size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    ok = memory != nullptr;
+    if (ok) {
+      memcpy(GlobalLock(memory), text, bytes);
+      GlobalUnlock(memory);
+      ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+      if (!ok) GlobalFree(memory);
+    }
+  }
+  CloseClipboard();
+  return ok;
+}
+
+// The grey state of every "&Bearbeiten" command as an opened menu shows it.
+std::vector<std::pair<UINT, bool>> EditMenuGrey(TZib& zib) {
+  std::vector<std::pair<UINT, bool>> states;
+  TMenus menus;
+  if (!ReadMenus(zib, menus, true) || menus.Bar.size() <= PopupEdit) return states;
+  for (const TMenuEntry& item : menus.Bar[PopupEdit].Items)
+    if (!item.Separator) states.emplace_back(item.Id, item.Grayed());
+  return states;
+}
+
+bool GreyIn(const std::vector<std::pair<UINT, bool>>& states, UINT id) {
+  for (const auto& [itemId, grey] : states)
+    if (itemId == id) return grey;
+  FAIL("no item ", id);
+  return false;
+}
+
+}  // namespace
+
+TEST_CASE("the \"&Bearbeiten\" items grey while they cannot act") {
+  REQUIRE(SetClipboard(nullptr));
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  const UINT needSelection[] = {CmdCut, CmdCopy, CmdDelete, CmdLowerCase, CmdUpperCase, CmdSortAscending,
+                                CmdSortDescending};
+  const UINT neverGrey[] = {CmdFind, CmdFindNext, CmdReplace, CmdGoToLine, CmdDuplicateLine, CmdComment,
+                            CmdCodePoint, CmdCleanUp, CmdDateTime};
+
+  auto states = EditMenuGrey(zib);
+  REQUIRE(states.size() == 19);
+  CHECK(GreyIn(states, CmdUndo));
+  CHECK(GreyIn(states, CmdSelectAll));
+  CHECK(GreyIn(states, CmdPaste));
+  for (UINT id : needSelection) CHECK(GreyIn(states, id));
+  for (UINT id : neverGrey) CHECK_FALSE(GreyIn(states, id));
+
+  REQUIRE(Type(zib, L"abc"));
+  states = EditMenuGrey(zib);
+  CHECK_FALSE(GreyIn(states, CmdUndo));
+  CHECK_FALSE(GreyIn(states, CmdSelectAll));
+  for (UINT id : needSelection) CHECK(GreyIn(states, id));
+
+  REQUIRE(Keys(zib, L"Shift+Left"));
+  REQUIRE(SetClipboard(L"Zwischenablage"));
+  states = EditMenuGrey(zib);
+  for (UINT id : needSelection) CHECK_FALSE(GreyIn(states, id));
+  CHECK_FALSE(GreyIn(states, CmdPaste));
+  for (UINT id : neverGrey) CHECK_FALSE(GreyIn(states, id));
+  SetClipboard(nullptr);
+}
+
+TEST_CASE("F12 maximizes and F11 restores the window") {
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  CHECK_FALSE(IsZoomed(zib.Main));
+  REQUIRE(Keys(zib, L"F12"));
+  CHECK(WaitUntil([&] { return IsZoomed(zib.Main) != FALSE; }, 3000));
+  REQUIRE(Keys(zib, L"F11"));
+  CHECK(WaitUntil([&] { return IsZoomed(zib.Main) == FALSE; }, 3000));
+  RECT r{};
+  GetWindowRect(zib.Main, &r);
+  CHECK(r.right - r.left == 800);
+  CHECK(r.bottom - r.top == 608);
+}
