@@ -1,9 +1,19 @@
 // Byte-level encoding rules: classifying file bytes, decoding them to the
 // editor's UTF-16 text and encoding that text back.
+//
+// Byte buffers come as a pointer and a count; texts as UTF-16 views. The byte
+// scans (IsUtf8Text, LooksLikeDos437, FilterDosControlBytes) and the text scans
+// (ToCrLf, NeedsUnicode) look at 16 bytes at a time where the target has SSE2
+// and fall back to word-at-a-time loops elsewhere; the results are those of
+// the byte-by-byte definitions in the comments below.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+
+#include "platform/text.h"  // the code page numbers
 
 enum TextEncoding : std::uint8_t {
   Ansi = 0,           // the system's ANSI code page
@@ -13,5 +23,79 @@ enum TextEncoding : std::uint8_t {
   Dos437 = 4,
 };
 
+// Code page number 0 stands for the system's ANSI code page.
+constexpr unsigned CodePageAnsi = 0;
+
+// The UTF-8 byte-order mark EF BB BF.
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+
+// Extensions whose files are read as UTF-8 without looking at the bytes, and
+// the extensions whose UTF-8 files are written without the mark.
+constexpr std::u16string_view Utf8Extensions[] = {u".html", u".htm", u".css", u".js",
+                                                  u".srt",  u".vtt", u".json"};
+constexpr std::u16string_view NoBomExtensions[] = {u".cmd", u".bat"};
+
 // The name the status line shows: "ANSI", "UTF-8", "UTF-16", "DOS CP437", else "?".
 std::u16string_view EncodingDisplayName(int encoding);
+
+// The mark at the start of a file: FF FE gives Utf16, FE FF BigEndianMark,
+// EF BB BF (three bytes or more) Utf8; anything else, and fewer than two
+// bytes, Ansi.
+TextEncoding DetectByteOrderMark(const char* bytes, std::size_t count);
+
+// A loose UTF-8 test: every byte from 80 up must be a lead byte C0..F7 followed
+// by 1, 2 or 3 continuation bytes (80..BF) inside the data, and at least one
+// such byte must occur (pure ASCII is not UTF-8 here). Overlong forms,
+// surrogates and values above U+10FFFF pass.
+bool IsUtf8Text(const char* bytes, std::size_t count);
+
+// The MS-DOS heuristic: true when any byte is 81, 8D, 8F, 90 or 9D; otherwise
+// false when count / 50 < the number of zero bytes, true when at least 16
+// bytes lie in B0..DF and count / 200 is below their number. Empty data: false.
+bool LooksLikeDos437(const char* bytes, std::size_t count);
+
+// Strict UTF-8 after an optional mark EF BB BF; false (out empty) when the
+// platform rejects the bytes.
+bool DecodeUtf8(const char* bytes, std::size_t count, std::u16string& out);
+
+// Little-endian units after the two mark bytes; an odd last byte is dropped.
+std::u16string DecodeUtf16(const char* bytes, std::size_t count);
+
+// Big-endian units after the two mark bytes FE FF; an odd last byte is dropped.
+std::u16string DecodeUtf16BigEndian(const char* bytes, std::size_t count);
+
+// Bytes of code page 437 or of the ANSI code page (CodePageAnsi) as text; a
+// zero byte becomes U+0000.
+std::u16string DecodeCodePage(unsigned codePage, const char* bytes, std::size_t count);
+
+// For code page 437 data before decoding: removes the bytes 01 and 0C and turns
+// 16 into a space, in place. Returns the number of bytes kept.
+std::size_t FilterDosControlBytes(char* bytes, std::size_t count);
+
+// Puts a CR in front of every LF that does not follow a CR; lone CRs stay.
+std::u16string ToCrLf(std::u16string_view text);
+// The same into out, whose storage is reused; text must not overlap it.
+void ToCrLf(std::u16string_view text, std::u16string& out);
+// The same on a text of one's own; text that needs no CR is left alone.
+void ToCrLfInPlace(std::u16string& text);
+
+// True when any unit is U+0100 or above (not what the ANSI code page holds:
+// the euro sign counts, U+0080..U+00FF never do).
+bool NeedsUnicode(std::u16string_view text);
+
+// The text as UTF-8, without mark, and in the ANSI code page with the
+// platform's substitutions.
+std::string EncodeUtf8(std::u16string_view text);
+std::string EncodeAnsi(std::u16string_view text);
+
+// The text in code page 437 without best-fit mapping: characters without an
+// exact form become '?' and set replaced.
+std::string EncodeDos437(std::u16string_view text, bool& replaced);
+
+// The tail of the path from its last full stop, searched over the whole path
+// (so C:\my.docs\readme gives ".docs\readme"); empty when there is no full stop.
+std::u16string_view ExtensionOf(std::u16string_view path);
+
+// The extension compared with each list entry, ignoring case.
+bool IsUtf8Extension(std::u16string_view path);
+bool IsNoBomExtension(std::u16string_view path);
