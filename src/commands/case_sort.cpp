@@ -1,0 +1,269 @@
+#include "commands/case_sort.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+#include "platform/text.h"
+
+namespace {
+
+// Counts over 0..size-1 with prefix sums and the search for the k-th set slot.
+struct TFenwick {
+  std::vector<std::size_t> Tree;  // 1-based
+};
+
+void FenwickInit(TFenwick& f, std::size_t size, bool allSet) {
+  f.Tree.assign(size + 1, 0);
+  if (!allSet) return;
+  for (std::size_t i = 1; i <= size; ++i) {
+    f.Tree[i] += 1;
+    std::size_t parent = i + (i & (~i + 1));
+    if (parent <= size) f.Tree[parent] += f.Tree[i];
+  }
+}
+
+void FenwickAdd(TFenwick& f, std::size_t slot, std::ptrdiff_t delta) {
+  for (std::size_t i = slot + 1; i < f.Tree.size(); i += i & (~i + 1)) {
+    f.Tree[i] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(f.Tree[i]) + delta);
+  }
+}
+
+// Sum over slots 0..end-1.
+std::size_t FenwickPrefix(const TFenwick& f, std::size_t end) {
+  std::size_t sum = 0;
+  for (std::size_t i = end; i > 0; i -= i & (~i + 1)) sum += f.Tree[i];
+  return sum;
+}
+
+// The slot holding the k-th (0-based) count; the counts are 0 or 1.
+std::size_t FenwickKth(const TFenwick& f, std::size_t k) {
+  std::size_t size = f.Tree.size() - 1;
+  std::size_t step = 1;
+  while (step * 2 <= size) step *= 2;
+  std::size_t pos = 0;
+  for (; step > 0; step /= 2) {
+    if (pos + step <= size && f.Tree[pos + step] <= k) {
+      pos += step;
+      k -= f.Tree[pos];
+    }
+  }
+  return pos;  // slots before pos hold k counts fewer; pos itself is the one
+}
+
+// A line during ranking: where its text is, and which line it is.
+struct TLineKey {
+  const char16_t* Text;
+  std::uint32_t Length;
+  std::uint32_t Index;
+};
+
+struct TInsertion {
+  std::size_t At;     // index in the class's list when it is inserted
+  std::size_t First;  // first member of the block in the class's segment
+  std::size_t Count;
+};
+
+// Orders one class of t equal entries. members: their positions in original
+// order; smallerLeft: for each, the number of strictly smaller entries before
+// it; smaller: the number of strictly smaller entries in all. The exchange
+// sort leaves the class as X_smaller, where X_0 is the block of members with
+// no smaller entry before them and X_k is X_(k-1) rotated by one (first
+// member to the end) followed by the block with k smaller entries before them:
+// each smaller entry the outer loop passes swaps the first remaining member
+// of the class behind the others. The list is kept as a cycle with a cursor
+// at its front, so rotations only move the cursor; the blocks are placed
+// afterwards, last first, each into the free slots of its insertion index.
+void OrderClass(std::size_t* members, std::size_t t, const std::vector<std::size_t>& smallerLeft,
+                std::size_t smaller, std::size_t* out, std::vector<TInsertion>& inserts,
+                std::vector<std::size_t>& placed, TFenwick& free) {
+  std::stable_sort(members, members + t, [&](std::size_t a, std::size_t b) {
+    return smallerLeft[a] < smallerLeft[b];
+  });
+  inserts.clear();
+  std::size_t size = 0;
+  std::size_t cursor = 0;
+  std::size_t k = 0;  // rotations are counted up to here
+  for (std::size_t first = 0; first < t;) {
+    std::size_t d = smallerLeft[members[first]];
+    std::size_t last = first;
+    while (last < t && smallerLeft[members[last]] == d) ++last;
+    if (size > 0) cursor = (cursor + (d - k)) % size;
+    inserts.push_back({cursor, first, last - first});
+    size += last - first;
+    cursor = (cursor + (last - first)) % size;
+    k = d;
+    first = last;
+  }
+  cursor = (cursor + (smaller - k)) % size;
+
+  placed.assign(t, 0);
+  FenwickInit(free, t, true);
+  for (std::size_t i = inserts.size(); i-- > 0;) {
+    const TInsertion& ins = inserts[i];
+    for (std::size_t j = 0; j < ins.Count; ++j) {
+      std::size_t slot = FenwickKth(free, ins.At);
+      FenwickAdd(free, slot, -1);
+      placed[slot] = members[ins.First + j];
+    }
+  }
+  for (std::size_t i = 0; i < t; ++i) out[i] = placed[(cursor + i) % t];
+}
+
+}  // namespace
+
+std::u16string ConvertedCase(std::u16string_view text, bool upper) {
+  std::u16string out(text);
+  if (upper) {
+    UpperInPlace(out.data(), out.size());
+  } else {
+    LowerInPlace(out.data(), out.size());
+  }
+  return out;
+}
+
+int CompareLines(std::u16string_view a, std::u16string_view b, bool ascending) {
+  int r = CompareNoCase(a, b);
+  r = r < 0 ? -1 : (r > 0 ? 1 : 0);
+  return ascending ? r : -r;
+}
+
+std::vector<std::size_t> RankLines(const std::vector<std::u16string>& lines, bool ascending) {
+  std::size_t n = lines.size();
+  std::vector<std::size_t> ranks(n);
+  if (n == 0) return ranks;
+
+  // A bottom-up merge sort of keys that point at the lines' text. A merge
+  // sort never reads outside its runs, whatever the comparison answers. The
+  // cost is in reaching the text: while two runs span little memory their
+  // text stays in cache; beyond that, every few passes the text is copied in
+  // run order, so that each merge reads its text from a few streams front to
+  // back rather than from all over the heap.
+  constexpr std::size_t CachedBytes = 256 * 1024;
+  constexpr int PassesPerCopy = 3;
+  std::size_t total = 0;
+  for (const std::u16string& line : lines) total += line.size();
+  std::size_t lineBytes = 2 * total / n + 16;
+
+  std::vector<TLineKey> keys(n);
+  std::vector<TLineKey> merged(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    keys[i] = {lines[i].data(), static_cast<std::uint32_t>(lines[i].size()), static_cast<std::uint32_t>(i)};
+  }
+  std::vector<char16_t> arena[2];
+  int nextArena = 0;
+  int passesSinceCopy = PassesPerCopy;
+  for (std::size_t width = 1; width < n; width *= 2) {
+    bool copy = 2 * width * lineBytes > CachedBytes && passesSinceCopy >= PassesPerCopy;
+    char16_t* dst = nullptr;
+    if (copy) {
+      arena[nextArena].resize(total);
+      dst = arena[nextArena].data();
+      nextArena = 1 - nextArena;
+      passesSinceCopy = 0;
+    }
+    ++passesSinceCopy;
+    const TLineKey* in = keys.data();
+    TLineKey* out = merged.data();
+    std::size_t k = 0;
+    auto take = [&](const TLineKey& key) {
+      out[k] = key;
+      if (copy) {
+        std::copy(key.Text, key.Text + key.Length, dst);
+        out[k].Text = dst;
+        dst += key.Length;
+      }
+      ++k;
+    };
+    for (std::size_t lo = 0; lo < n; lo += 2 * width) {
+      std::size_t mid = std::min(lo + width, n);
+      std::size_t hi = std::min(lo + 2 * width, n);
+      std::size_t i = lo;
+      std::size_t j = mid;
+      while (i < mid && j < hi) {
+        std::u16string_view left(in[i].Text, in[i].Length);
+        std::u16string_view right(in[j].Text, in[j].Length);
+        if (CompareLines(right, left, ascending) < 0) {
+          take(in[j++]);
+        } else {
+          take(in[i++]);
+        }
+      }
+      while (i < mid) take(in[i++]);
+      while (j < hi) take(in[j++]);
+    }
+    keys.swap(merged);
+  }
+
+  std::size_t rank = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0) {
+      std::u16string_view previous(keys[i - 1].Text, keys[i - 1].Length);
+      std::u16string_view current(keys[i].Text, keys[i].Length);
+      if (CompareLines(previous, current, ascending) != 0) ++rank;
+    }
+    ranks[keys[i].Index] = rank;
+  }
+  return ranks;
+}
+
+std::vector<std::size_t> ExchangeSortOrder(const std::vector<std::size_t>& ranks) {
+  std::size_t n = ranks.size();
+  std::vector<std::size_t> result(n);
+  if (n == 0) return result;
+  std::size_t classes = *std::max_element(ranks.begin(), ranks.end()) + 1;
+
+  // Class c fills result[start[c] .. start[c+1]), start[c] being the number of
+  // smaller entries; members are bucketed there in original order.
+  std::vector<std::size_t> start(classes + 1, 0);
+  for (std::size_t r : ranks) ++start[r + 1];
+  for (std::size_t c = 0; c < classes; ++c) start[c + 1] += start[c];
+  std::vector<std::size_t> members(n);
+  {
+    std::vector<std::size_t> fill(start.begin(), start.end() - 1);
+    for (std::size_t i = 0; i < n; ++i) members[fill[ranks[i]]++] = i;
+  }
+
+  // Strictly smaller entries to the left of each position.
+  std::vector<std::size_t> smallerLeft(n);
+  TFenwick seen;
+  FenwickInit(seen, classes, false);
+  for (std::size_t i = 0; i < n; ++i) {
+    smallerLeft[i] = FenwickPrefix(seen, ranks[i]);
+    FenwickAdd(seen, ranks[i], 1);
+  }
+
+  std::vector<TInsertion> inserts;
+  std::vector<std::size_t> placed;
+  TFenwick free;
+  for (std::size_t c = 0; c < classes; ++c) {
+    std::size_t t = start[c + 1] - start[c];
+    if (t == 0) continue;
+    if (t == 1) {
+      result[start[c]] = members[start[c]];
+      continue;
+    }
+    OrderClass(&members[start[c]], t, smallerLeft, start[c], &result[start[c]], inserts, placed, free);
+  }
+  return result;
+}
+
+void SortLines(std::vector<std::u16string>& lines, bool ascending) {
+  if (lines.size() < 2) return;
+  std::vector<std::size_t> order = ExchangeSortOrder(RankLines(lines, ascending));
+  std::vector<std::u16string> sorted(lines.size());
+  for (std::size_t i = 0; i < order.size(); ++i) sorted[i] = std::move(lines[order[i]]);
+  lines = std::move(sorted);
+}
+
+std::u16string JoinLines(const std::vector<std::u16string>& lines) {
+  std::size_t total = 0;
+  for (const std::u16string& line : lines) total += line.size() + 2;
+  std::u16string out;
+  out.reserve(total);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) out.append(u"\r\n");
+    out.append(lines[i]);
+  }
+  return out;
+}

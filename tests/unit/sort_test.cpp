@@ -1,0 +1,124 @@
+#include <algorithm>
+#include <random>
+#include <utility>
+
+#include "commands/case_sort.h"
+#include "test_support.h"
+
+namespace {
+
+// The exchange sort itself, literally, as the reference.
+template <typename T, typename Compare>
+void LiteralExchangeSort(std::vector<T>& v, Compare compare) {
+  for (std::size_t i = 0; i + 1 < v.size(); ++i) {
+    for (std::size_t j = i + 1; j < v.size(); ++j) {
+      if (compare(v[i], v[j]) > 0) std::swap(v[i], v[j]);
+    }
+  }
+}
+
+// The permutation the literal procedure leaves, on ranks.
+std::vector<std::size_t> LiteralOrder(const std::vector<std::size_t>& ranks) {
+  std::vector<std::size_t> order(ranks.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  LiteralExchangeSort(order, [&](std::size_t a, std::size_t b) {
+    return ranks[a] < ranks[b] ? -1 : (ranks[a] > ranks[b] ? 1 : 0);
+  });
+  return order;
+}
+
+std::vector<std::u16string> Sorted(std::vector<std::u16string> lines, bool ascending) {
+  SortLines(lines, ascending);
+  return lines;
+}
+
+using TLines = std::vector<std::u16string>;
+
+}  // namespace
+
+TEST_CASE("sorting keeps the exchange sort's order of equal lines") {
+  CHECK(Sorted({u"b", u"A", u"a"}, true) == TLines{u"A", u"a", u"b"});
+  CHECK(Sorted({u"b", u"B", u"a"}, true) == TLines{u"a", u"B", u"b"});
+  CHECK(Sorted({u"pear", u"apple", u"fig"}, false) == TLines{u"pear", u"fig", u"apple"});
+  CHECK(Sorted({u"b", u"", u"a"}, true) == TLines{u"", u"a", u"b"});
+  CHECK(Sorted({u"x"}, true) == TLines{u"x"});
+  CHECK(Sorted({}, true).empty());
+}
+
+TEST_CASE("Z to A reverses the ascending order of distinct lines") {
+  TLines lines = {u"delta", u"Alpha", u"charlie", u"Bravo", u"echo"};
+  TLines up = Sorted(lines, true);
+  TLines down = Sorted(lines, false);
+  std::reverse(down.begin(), down.end());
+  CHECK(up == down);
+}
+
+TEST_CASE("the fast order equals the literal exchange sort") {
+  SUBCASE("every rank vector up to length 7 over three values") {
+    for (std::size_t n = 0; n <= 7; ++n) {
+      std::size_t total = 1;
+      for (std::size_t i = 0; i < n; ++i) total *= 3;
+      for (std::size_t code = 0; code < total; ++code) {
+        std::vector<std::size_t> ranks(n);
+        std::size_t c = code;
+        for (std::size_t i = 0; i < n; ++i, c /= 3) ranks[i] = c % 3;
+        CAPTURE(code);
+        REQUIRE(ExchangeSortOrder(ranks) == LiteralOrder(ranks));
+      }
+    }
+  }
+  SUBCASE("random, sorted, reverse, all-equal and sawtooth shapes") {
+    std::mt19937 rng(3);
+    for (int round = 0; round < 3000; ++round) {
+      std::size_t n = 1 + rng() % 120;
+      std::size_t values = 1 + rng() % 6;
+      std::vector<std::size_t> ranks(n);
+      for (std::size_t& r : ranks) r = rng() % values;
+      switch (round % 5) {
+        case 1: std::sort(ranks.begin(), ranks.end()); break;
+        case 2: std::sort(ranks.rbegin(), ranks.rend()); break;
+        case 3: std::fill(ranks.begin(), ranks.end(), 0); break;
+        case 4:
+          for (std::size_t i = 0; i < n; ++i) ranks[i] = i % values;
+          break;
+        default: break;
+      }
+      // Ranks without gaps, as RankLines gives them.
+      std::vector<std::size_t> used = ranks;
+      std::sort(used.begin(), used.end());
+      used.erase(std::unique(used.begin(), used.end()), used.end());
+      for (std::size_t& r : ranks) r = std::lower_bound(used.begin(), used.end(), r) - used.begin();
+      CAPTURE(round);
+      REQUIRE(ExchangeSortOrder(ranks) == LiteralOrder(ranks));
+    }
+  }
+}
+
+TEST_CASE("sorting lines equals the literal sort with the line comparison") {
+  const char16_t* pool[] = {u"a", u"A", u"b", u"B", u"ab", u"aB", u"", u"Ab", u"c"};
+  std::mt19937 rng(5);
+  for (int round = 0; round < 2000; ++round) {
+    std::size_t n = rng() % 60;
+    TLines lines;
+    for (std::size_t i = 0; i < n; ++i) lines.push_back(pool[rng() % 9]);
+    for (bool ascending : {true, false}) {
+      TLines expected = lines;
+      LiteralExchangeSort(expected, [&](const std::u16string& x, const std::u16string& y) {
+        return CompareLines(x, y, ascending);
+      });
+      CAPTURE(round);
+      REQUIRE(Sorted(lines, ascending) == expected);
+    }
+  }
+}
+
+TEST_CASE("ranks group equal lines") {
+  CHECK(RankLines({u"b", u"B", u"a"}, true) == std::vector<std::size_t>{1, 1, 0});
+  CHECK(RankLines({u"b", u"B", u"a"}, false) == std::vector<std::size_t>{0, 0, 1});
+}
+
+TEST_CASE("joined lines have breaks between them, none after the last") {
+  CHECK(JoinLines({u"a", u"b"}) == u"a\r\nb");
+  CHECK(JoinLines({u"", u"x", u""}) == u"\r\nx\r\n");
+  CHECK(JoinLines({u"only"}) == u"only");
+}
