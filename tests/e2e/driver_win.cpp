@@ -430,6 +430,20 @@ bool PostCommand(TZib& zib, unsigned short id) {
 
 bool PostClose(TZib& zib) { return zib.Main && PostMessageW(zib.Main, WM_CLOSE, 0, 0); }
 
+bool DropFiles(TZib& zib, const std::vector<std::wstring>& paths) {
+  if (!zib.Block) return false;
+  size_t at = 0;
+  const size_t capacity = sizeof(zib.Block->DropNames) / sizeof(wchar_t);
+  for (const std::wstring& path : paths) {
+    if (at + path.size() + 2 > capacity) return false;
+    CopyMemory(zib.Block->DropNames + at, path.c_str(), (path.size() + 1) * sizeof(wchar_t));
+    at += path.size() + 1;
+  }
+  zib.Block->DropNames[at] = 0;
+  if (at == 0) zib.Block->DropNames[1] = 0;
+  return AskProbe(zib, ProbeDropFiles, 0, DefaultWaitMs);
+}
+
 // --- Reading the main window ---------------------------------------------------------
 
 std::wstring WindowText(HWND window) {
@@ -539,6 +553,40 @@ bool PressButton(HWND dialog, int id) {
   HWND button = GetDlgItem(dialog, id);
   if (!button && id != IDCANCEL) return false;
   return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+namespace {
+
+struct TFieldSearch {
+  HWND Edit = nullptr;
+  HWND Outer = nullptr;
+};
+
+BOOL CALLBACK FindFileNameField(HWND child, LPARAM param) {
+  auto& search = *reinterpret_cast<TFieldSearch*>(param);
+  if (GetDlgCtrlID(child) != 0x47C) return TRUE;
+  if (!search.Outer) search.Outer = child;
+  if (!search.Edit && WindowClass(child) == L"Edit") search.Edit = child;
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FileNameField(HWND dialog) {
+  TFieldSearch search;
+  EnumChildWindows(dialog, FindFileNameField, reinterpret_cast<LPARAM>(&search));
+  return search.Edit ? search.Edit : search.Outer;
+}
+
+bool AnswerFileDialog(HWND dialog, std::wstring_view path) {
+  HWND field = FileNameField(dialog);
+  if (!field) return false;
+  std::wstring copy(path);
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()), SMTO_ABORTIFHUNG,
+                           SendTimeoutMs, &result))
+    return false;
+  return PressButton(dialog, IDOK);
 }
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs) {

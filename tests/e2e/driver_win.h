@@ -78,6 +78,9 @@ bool Type(TZib& zib, std::wstring_view text);
 bool PostCommand(TZib& zib, unsigned short id);
 // Posts WM_CLOSE to the main window.
 bool PostClose(TZib& zib);
+// Drops files on the main window as the shell would (WM_DROPFILES built inside
+// the program by the probe); waits until the probe has posted it.
+bool DropFiles(TZib& zib, const std::vector<std::wstring>& paths);
 
 // --- Reading the main window -------------------------------------------------
 
@@ -130,6 +133,11 @@ std::wstring DialogItemText(HWND dialog, int id);
 bool SetDialogItemText(HWND dialog, int id, std::wstring_view text);
 // Presses a button by id (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7, ...).
 bool PressButton(HWND dialog, int id);
+// The file-name field of an open or save dialog (the Edit with id 0x47C, or
+// the outermost control with that id when there is no Edit).
+HWND FileNameField(HWND dialog);
+// Types the path into the file-name field and presses OK.
+bool AnswerFileDialog(HWND dialog, std::wstring_view path);
 // Waits until the window is gone.
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = DefaultWaitMs);
 

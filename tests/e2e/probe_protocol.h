@@ -17,6 +17,7 @@ enum TProbeRequest : unsigned {
   ProbeReadMenus = 1,        // the menu bar and the system menu as they are
   ProbeReadMenusOpened = 2,  // the same after WM_INITMENU and WM_INITMENUPOPUP for every popup
   ProbeReadSelection = 3,    // EM_GETSEL of the edit control in lParam, with 32-bit positions
+  ProbeDropFiles = 4,        // posts WM_DROPFILES with the names in DropNames to the main window
 };
 
 // Where a row comes from.
@@ -38,6 +39,7 @@ struct TProbeBlock {
   volatile LONG Requests;      // requests answered so far
   DWORD SelectionStart;
   DWORD SelectionEnd;
+  wchar_t DropNames[4096];  // names, each ended by a zero, the list by a second zero
   int RowCount;
   TProbeMenuRow Rows[ProbeMaxRows];
 };

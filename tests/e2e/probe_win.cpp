@@ -3,6 +3,7 @@
 // Wine, so the probe reads them where they live and writes them into a shared
 // block (the driver polls its answer counter); it also counts and swallows the driver's synchronisation key.
 #include <windows.h>
+#include <shlobj.h>
 
 #include "probe_protocol.h"
 
@@ -64,6 +65,24 @@ void ReadMenus(HWND window, bool opened) {
   }
 }
 
+// Builds the drop handle the shell would hand over and posts it; the
+// receiver's DragFinish frees it.
+void PostDrop(HWND window) {
+  HWND main = GetAncestor(window, GA_ROOT);
+  size_t units = 0;
+  while (units + 1 < ARRAYSIZE(Block->DropNames) && (Block->DropNames[units] || Block->DropNames[units + 1])) ++units;
+  units += 2;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + units * sizeof(wchar_t));
+  if (!memory) return;
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->pt = {10, 10};
+  drop->fWide = TRUE;
+  CopyMemory(drop + 1, Block->DropNames, units * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  if (!PostMessageW(main, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0)) GlobalFree(memory);
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeGetMessage(int code, WPARAM removed, LPARAM lParam) {
@@ -79,6 +98,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeGetMessage(int code, WPAR
       if (removed == PM_REMOVE) {
         if (msg->wParam == ProbeReadMenus || msg->wParam == ProbeReadMenusOpened)
           ReadMenus(msg->hwnd, msg->wParam == ProbeReadMenusOpened);
+        if (msg->wParam == ProbeDropFiles) PostDrop(msg->hwnd);
         if (msg->wParam == ProbeReadSelection) {
           DWORD start = 0, end = 0;
           SendMessageW(reinterpret_cast<HWND>(msg->lParam), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
