@@ -1,15 +1,65 @@
-// Placeholders until loading and saving land.
+// What loading and saving share: the write-protection test, the one place that
+// turns a file problem into a message, the encoding toggle and the question
+// about unsaved changes.
 #include "document/document_win.h"
 
+#include "app/main_window_win.h"
+#include "app/title_win.h"
 #include "document/document_state.h"
+#include "document/messages.h"
+#include "editor/editor_win.h"
+#include "platform/wide_win.h"
 
-bool IsWriteProtected(const wchar_t*) { return false; }
-bool LoadDocument(HWND, const wchar_t*) { return false; }
-void OpenDocument(HWND, HWND) {}
-void OpenDosDocument(HWND, HWND) {}
-void OpenDocumentByName(const wchar_t*, HWND) {}
-void SaveDocument(HWND, HWND) {}
-void SaveDocumentAs(HWND, HWND) {}
-void SaveDosDocument(HWND, HWND) {}
-void ToggleEncoding() {}
-bool ConfirmDiscardChanges(HWND) { return !DocumentState.Modified; }
+bool IsWriteProtected(const wchar_t* path) {
+  DWORD attributes = GetFileAttributesW(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return true;
+  HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return true;
+  CloseHandle(file);
+  return false;
+}
+
+std::wstring SystemReason(DWORD error) {
+  wchar_t* buffer = nullptr;
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                               FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring reason;
+  if (n > 0 && buffer) reason.assign(buffer, n);
+  if (buffer) LocalFree(buffer);
+  while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' || reason.back() == L' '))
+    reason.pop_back();
+  if (reason.empty()) reason = L"Fehler " + std::to_wstring(error);
+  return reason;
+}
+
+void ReportFileProblem(const wchar_t* headline, const wchar_t* path, std::wstring_view detail, UINT icon) {
+  std::wstring text = headline;
+  text += L"\r\n";
+  text += path;
+  if (!detail.empty()) {
+    text += L"\r\n\r\n";
+    text += detail;
+  }
+  MessageBoxW(MainWindow, text.c_str(), ZibCaption, MB_OK | icon);
+}
+
+void ToggleEncoding() {
+  if (DocumentState.Encoding == Ansi) DocumentState.Encoding = Utf8;
+  else if (DocumentState.Encoding == Utf8) DocumentState.Encoding = Ansi;
+  DocumentState.EncodingSource = ChosenByUser;
+  UpdateStatusLine();
+}
+
+bool ConfirmDiscardChanges(HWND owner) {
+  if (!DocumentState.Modified) return true;
+  std::wstring text = SaveChangesBefore + ToWide(DocumentDisplayName()) + SaveChangesAfter;
+  switch (MessageBoxW(owner, text.c_str(), ZibCaption, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+      SaveDocument(owner, EditorWindow());
+      return !DocumentState.Modified;
+    case IDNO: return true;
+    default: return false;
+  }
+}

@@ -3,14 +3,20 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 bool IsWriteProtected(const wchar_t* path);
+// Reads and shows the file; false (after a message) when it cannot be read or
+// is too large, and then nothing has changed.
 bool LoadDocument(HWND editor, const wchar_t* path);
 void OpenDocument(HWND owner, HWND editor);
 void OpenDosDocument(HWND owner, HWND editor);
 void OpenDocumentByName(const wchar_t* path, HWND editor);
 
+// Encodes and writes the editor's text; false (after a message) when the file
+// could not be written, and then the document state is as it was.
+bool WriteDocument(HWND editor, const wchar_t* path);
 void SaveDocument(HWND owner, HWND editor);
 void SaveDocumentAs(HWND owner, HWND editor);
 void SaveDosDocument(HWND owner, HWND editor);
@@ -18,3 +24,13 @@ void ToggleEncoding();
 
 // Asks about unsaved changes; true when the caller may go on.
 bool ConfirmDiscardChanges(HWND owner);
+
+// Shared by loading and saving.
+
+// The system's text for an error code, without the closing line break.
+std::wstring SystemReason(DWORD error);
+
+// A message box with the caption "Z·i·b": headline, the path on the next line,
+// then the detail (when given) after a blank line.
+void ReportFileProblem(const wchar_t* headline, const wchar_t* path, std::wstring_view detail,
+                       UINT icon = MB_ICONERROR);

@@ -1,0 +1,147 @@
+// Loading: the open dialog, the MS-DOS open and opening by name. A load that
+// fails (the file cannot be opened or read, or is too large) says so and
+// changes nothing: not the text, not the name, not the state.
+#include <windows.h>
+#include <commdlg.h>
+
+#include "app/appearance_win.h"
+#include "app/commands.h"
+#include "app/main_window_win.h"
+#include "app/title_win.h"
+#include "document/document_rules.h"
+#include "document/document_state.h"
+#include "document/document_win.h"
+#include "document/messages.h"
+#include "platform/wide_win.h"
+
+namespace {
+
+constexpr int DialogBufferSize = 260;
+constexpr std::size_t EditorTextLimit = 0x7FFFFFFE;
+
+// Reads the whole file; false after a message. attributes: the flags of
+// CreateFileW (the MS-DOS open passes none).
+bool ReadWholeFile(const wchar_t* path, DWORD attributes, std::string& bytes) {
+  HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, attributes, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    ReportFileProblem(CannotReadText, path, SystemReason(GetLastError()));
+    return false;
+  }
+  bool ok = false;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file, &size)) {
+    ReportFileProblem(CannotReadText, path, SystemReason(GetLastError()));
+  } else if (static_cast<std::uint64_t>(size.QuadPart) > MaxDocumentBytes) {
+    ReportFileProblem(TooLargeText, path, L"");
+  } else {
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    std::size_t done = 0;
+    ok = true;
+    while (done < bytes.size()) {
+      DWORD part = bytes.size() - done > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size() - done);
+      DWORD got = 0;
+      if (!ReadFile(file, bytes.data() + done, part, &got, nullptr)) {
+        ReportFileProblem(CannotReadText, path, SystemReason(GetLastError()));
+        ok = false;
+        break;
+      }
+      if (got == 0) break;  // the file got shorter meanwhile: keep what is there
+      done += got;
+    }
+    bytes.resize(done);
+  }
+  CloseHandle(file);
+  return ok;
+}
+
+// Puts the text into the editor; false after a message when it does not fit.
+bool ShowText(HWND editor, const wchar_t* path, const std::u16string& text) {
+  if (text.size() > EditorTextLimit || !SetWindowTextW(editor, AsWide(text.c_str()))) {
+    ReportFileProblem(TooLargeText, path, L"");
+    return false;
+  }
+  return true;
+}
+
+// The state after any load; a text cut at a zero byte is shown write-protected
+// so that no plain save writes the file back shortened.
+void AdoptLoaded(HWND editor, const wchar_t* path, const TDecodedDocument& doc) {
+  DocumentState.WriteProtected = IsWriteProtected(path) || doc.CutAtZero;
+  DocumentState.Encoding = doc.Encoding;
+  DocumentState.HasBom = doc.HasBom;
+  DocumentState.Modified = false;
+  SendMessageW(editor, EM_SETMODIFY, FALSE, 0);
+}
+
+void WarnIfCut(const wchar_t* path, const TDecodedDocument& doc) {
+  if (doc.CutAtZero) ReportFileProblem(ZeroBytesHeadline, path, ZeroBytesDetail, MB_ICONWARNING);
+}
+
+// The open dialog; false when cancelled.
+bool AskOpenName(HWND owner, const wchar_t* filter, const wchar_t* title, wchar_t (&name)[DialogBufferSize]) {
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filter;
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = name;
+  ofn.nMaxFile = DialogBufferSize;
+  ofn.lpstrTitle = title;
+  ofn.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+  return GetOpenFileNameW(&ofn) != FALSE;
+}
+
+void OpenLoaded(const wchar_t* path) {
+  AdoptFileName(AsUtf16(path));
+  DocumentState.Modified = false;
+  UpdateTitle();
+  UpdateStatusLine();
+}
+
+}  // namespace
+
+bool LoadDocument(HWND editor, const wchar_t* path) {
+  std::string bytes;
+  if (!ReadWholeFile(path, FILE_ATTRIBUTE_NORMAL, bytes)) return false;
+  TDecodedDocument doc = DecodeDocument(AsUtf16(path), bytes.data(), bytes.size());
+  std::string().swap(bytes);
+  if (!ShowText(editor, path, doc.Text)) return false;
+  AdoptLoaded(editor, path, doc);
+  DocumentState.EncodingSource = doc.EncodingSource;
+  UpdateStatusLine();
+  UpdateTitle();
+  // Posted, so it runs after the caller has taken the name.
+  if (StartsWithLogMarker(doc.Text)) PostMessageW(MainWindow, WM_COMMAND, CmdDateTime, 1);
+  SetDarkMode(doc.Encoding == Dos437 || DarkMode);
+  WarnIfCut(path, doc);
+  return true;
+}
+
+void OpenDocument(HWND owner, HWND editor) {
+  wchar_t name[DialogBufferSize] = L"";
+  if (!AskOpenName(owner, OpenFilter, nullptr, name)) return;
+  if (LoadDocument(editor, name)) OpenLoaded(name);
+}
+
+void OpenDosDocument(HWND owner, HWND editor) {
+  wchar_t name[DialogBufferSize] = L"";
+  if (!AskOpenName(owner, DosFilter, DosOpenTitle, name)) return;
+  std::string bytes;
+  if (!ReadWholeFile(name, 0, bytes)) return;
+  TDecodedDocument doc = DecodeDosDocument(bytes.data(), bytes.size());
+  std::string().swap(bytes);
+  if (!ShowText(editor, name, doc.Text)) return;
+  AdoptLoaded(editor, name, doc);
+  SetDarkMode(true);
+  OpenLoaded(name);
+  WarnIfCut(name, doc);
+}
+
+void OpenDocumentByName(const wchar_t* path, HWND editor) {
+  // A name from the command line may be relative; the document keeps the full
+  // path, so that a later change of the current folder does not move it.
+  wchar_t full[MAX_PATH * 4];
+  DWORD n = GetFullPathNameW(path, MAX_PATH * 4, full, nullptr);
+  if (n > 0 && n < MAX_PATH * 4) path = full;
+  if (LoadDocument(editor, path)) OpenLoaded(path);
+}

@@ -1,0 +1,152 @@
+// Saving: save, save as, the MS-DOS save, and the one safe way bytes reach a
+// file. The new content is written completely to a temporary file beside the
+// target and only then put in its place, so a failed or interrupted save
+// leaves the previous file as it was; a failed save says why and leaves the
+// document modified, under its old name.
+#include <windows.h>
+#include <commdlg.h>
+
+#include "app/main_window_win.h"
+#include "app/title_win.h"
+#include "document/document_rules.h"
+#include "document/document_state.h"
+#include "document/document_win.h"
+#include "document/messages.h"
+#include "editor/editor_win.h"
+#include "platform/wide_win.h"
+
+namespace {
+
+constexpr int DialogBufferSize = 260;
+constexpr DWORD KeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// Writes all bytes; the count written is compared with the count asked, since
+// a full disk can report success for a short write.
+DWORD WriteAll(HANDLE file, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD part = bytes.size() - done > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size() - done);
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data() + done, part, &written, nullptr)) return GetLastError();
+    if (written != part) return ERROR_DISK_FULL;
+    done += written;
+  }
+  return FlushFileBuffers(file) ? ERROR_SUCCESS : GetLastError();
+}
+
+// Puts bytes into the file at path through a temporary file in the same
+// folder; an existing file is replaced only once the new content is complete
+// and keeps its attributes. Returns the error, ERROR_SUCCESS when written.
+DWORD WriteFileSafely(const wchar_t* path, const std::string& bytes) {
+  DWORD old = GetFileAttributesW(path);
+  bool exists = old != INVALID_FILE_ATTRIBUTES;
+  if (exists && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return ERROR_ACCESS_DENIED;
+
+  std::wstring folder(path);
+  std::size_t slash = folder.find_last_of(L"\\/");
+  folder = slash == std::wstring::npos ? std::wstring(L".") : folder.substr(0, slash + 1);
+  wchar_t temp[MAX_PATH * 2];
+  if (!GetTempFileNameW(folder.c_str(), L"zib", 0, temp)) return GetLastError();
+
+  DWORD error = ERROR_SUCCESS;
+  HANDLE file = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    error = GetLastError();
+  } else {
+    error = WriteAll(file, bytes);
+    CloseHandle(file);
+  }
+  if (error == ERROR_SUCCESS) {
+    bool placed = exists ? ReplaceFileW(path, temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                         : MoveFileExW(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!placed) error = GetLastError();
+  }
+  if (error != ERROR_SUCCESS) {
+    DeleteFileW(temp);
+    return error;
+  }
+  // Not every file system carries the attributes over; set them again.
+  DWORD now = GetFileAttributesW(path);
+  if (exists && now != INVALID_FILE_ATTRIBUTES && (now & KeptAttributes) != (old & KeptAttributes))
+    SetFileAttributesW(path, (now & ~KeptAttributes) | (old & KeptAttributes));
+  return ERROR_SUCCESS;
+}
+
+bool WriteOrReport(const wchar_t* path, const std::string& bytes) {
+  DWORD error = WriteFileSafely(path, bytes);
+  if (error == ERROR_SUCCESS) return true;
+  ReportFileProblem(CannotWriteText, path, SystemReason(error));
+  return false;
+}
+
+// The save dialog with an empty name field; false when cancelled.
+bool AskSaveName(HWND owner, const wchar_t* filter, const wchar_t* title, wchar_t (&name)[DialogBufferSize]) {
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filter;
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = name;
+  ofn.nMaxFile = DialogBufferSize;
+  ofn.lpstrTitle = title;
+  ofn.lpstrDefExt = DefaultExtension;
+  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+  return GetSaveFileNameW(&ofn) != FALSE;
+}
+
+// The state after a successful write under path.
+void Written(HWND editor, const wchar_t* path, TextEncoding encoding, bool hasBom) {
+  DocumentState.Encoding = encoding;
+  DocumentState.HasBom = hasBom;
+  DocumentState.Modified = false;
+  DocumentState.WriteProtected = IsWriteProtected(path);
+  SendMessageW(editor, EM_SETMODIFY, FALSE, 0);
+  UpdateTitle();
+  UpdateStatusLine();
+}
+
+}  // namespace
+
+bool WriteDocument(HWND editor, const wchar_t* path) {
+  std::u16string text = GetEditorText();
+  std::u16string_view name = AsUtf16(path);
+  bool utf8 = SaveStartsAsUtf8(DocumentState.Encoding, DocumentState.EncodingSource, name);
+  if (!utf8 && NeedsUnicode(text) &&
+      MessageBoxW(MainWindow, UnicodePromptText, UnicodePromptCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+    utf8 = true;
+  std::string bytes = EncodeForSave(text, utf8, name);
+  std::u16string().swap(text);
+  if (!WriteOrReport(path, bytes)) return false;
+  Written(editor, path, utf8 ? Utf8 : Ansi, SaveWritesBom(utf8, name));
+  return true;
+}
+
+void SaveDocument(HWND owner, HWND editor) {
+  if (DocumentState.FileName.empty()) SaveDocumentAs(owner, editor);
+  else if (DocumentState.Encoding == Dos437) SaveDosDocument(owner, editor);
+  else if (DocumentState.WriteProtected) SaveDocumentAs(owner, editor);
+  else WriteDocument(editor, AsWide(DocumentState.FileName.c_str()));
+}
+
+void SaveDocumentAs(HWND owner, HWND editor) {
+  wchar_t name[DialogBufferSize] = L"";
+  if (!AskSaveName(owner, SaveFilter, nullptr, name)) return;
+  if (!WriteDocument(editor, name)) return;
+  AdoptFileName(AsUtf16(name));
+  DocumentState.Modified = false;
+  UpdateTitle();
+  UpdateStatusLine();
+}
+
+void SaveDosDocument(HWND owner, HWND editor) {
+  wchar_t name[DialogBufferSize] = L"";
+  if (!AskSaveName(owner, DosFilter, DosSaveTitle, name)) return;
+  bool replaced = false;
+  std::string bytes = EncodeDos437(GetEditorText(), replaced);
+  if (replaced && MessageBoxW(MainWindow, DosSavePromptText, ZibCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
+    return;
+  if (!WriteOrReport(name, bytes)) return;
+  AdoptFileName(AsUtf16(name));
+  Written(editor, name, Dos437, false);
+}
