@@ -633,6 +633,40 @@ bool ScreenPixel(HWND window, int x, int y, COLORREF& colour) {
   return colour != CLR_INVALID;
 }
 
+bool ScreenPixels(HWND window, const RECT& area, std::vector<COLORREF>& pixels) {
+  pixels.clear();
+  POINT p{area.left, area.top};
+  if (!window || !ClientToScreen(window, &p)) return false;
+  int w = area.right - area.left, h = area.bottom - area.top;
+  RECT r{p.x, p.y, p.x + w, p.y + h};
+  HBITMAP bitmap = CaptureScreen(r);
+  if (!bitmap) return false;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<DWORD> raw(static_cast<size_t>(w) * h);
+  HDC screen = GetDC(nullptr);
+  int rows = GetDIBits(screen, bitmap, 0, h, raw.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bitmap);
+  if (rows != h) return false;
+  pixels.reserve(raw.size());
+  for (DWORD bgr : raw) pixels.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
+  return true;
+}
+
+bool AreaShows(HWND window, const RECT& area, COLORREF colour) {
+  std::vector<COLORREF> pixels;
+  if (!ScreenPixels(window, area, pixels)) return false;
+  for (COLORREF c : pixels)
+    if (c == colour) return true;
+  return false;
+}
+
 // --- Registry ------------------------------------------------------------------------
 
 TThemeValue ReadLightThemeValue() {

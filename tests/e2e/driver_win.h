@@ -147,6 +147,10 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs = DefaultWaitMs);
 bool SaveScreenshot(HWND window, std::wstring_view name);
 // The colour on screen at client coordinates of the window.
 bool ScreenPixel(HWND window, int x, int y, COLORREF& colour);
+// The colours on screen of a rectangle in client coordinates, row by row.
+bool ScreenPixels(HWND window, const RECT& area, std::vector<COLORREF>& pixels);
+// Whether the rectangle shows the colour anywhere.
+bool AreaShows(HWND window, const RECT& area, COLORREF colour);
 
 // --- Registry of the prefix (the current user) -------------------------------
 

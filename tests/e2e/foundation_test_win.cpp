@@ -20,6 +20,9 @@ std::wstring EmptyStatus(bool insertMode = true) {
 const std::wstring UnsavedPrompt = L"Änderungen an\r\nUnbenannt\r\nspeichern?";
 const std::wstring PromptCaption = L"Z·i·b";
 constexpr COLORREF Black = RGB(0, 0, 0);
+constexpr COLORREF Yellow = RGB(255, 255, 0);
+// The band of the editor's first line, where typed text shows.
+constexpr RECT FirstLine{0, 0, 200, 24};
 
 // Sets the theme value for one test and puts the earlier state back afterwards.
 struct TThemeGuard {
@@ -287,16 +290,20 @@ TEST_CASE("without a theme value the editor starts dark; Ctrl+F1 switches and mo
   REQUIRE(Type(zib, L"Dunkel"));
   CHECK(Checked(zib, CmdDarkMode));
   CHECK(BackgroundBecomes(zib, Black));
+  CHECK(AreaShows(Editor(zib), FirstLine, Yellow));
   SaveScreenshot(zib.Main, L"foundation-dark");
 
   REQUIRE(Keys(zib, L"Ctrl+F1"));
   CHECK_FALSE(Checked(zib, CmdDarkMode));
   CHECK(BackgroundBecomes(zib, GetSysColor(COLOR_WINDOW)));
+  CHECK(AreaShows(Editor(zib), FirstLine, GetSysColor(COLOR_WINDOWTEXT)));
+  CHECK_FALSE(AreaShows(Editor(zib), FirstLine, Yellow));
   SaveScreenshot(zib.Main, L"foundation-light");
 
   REQUIRE(Keys(zib, L"Ctrl+F1"));
   CHECK(Checked(zib, CmdDarkMode));
   CHECK(BackgroundBecomes(zib, Black));
+  CHECK(AreaShows(Editor(zib), FirstLine, Yellow));
   // The status line keeps the system's look.
   COLORREF status = CLR_INVALID;
   REQUIRE(ScreenPixel(StatusLine(zib), 2, 2, status));
@@ -328,6 +335,12 @@ TEST_CASE("F1 and the \"&?\" item show the About box") {
     std::wstring text = MessageText(box);
     CHECK(text == W(AboutText()));
     CHECK(text.starts_with(L"Z·i·b\u00A0\u00A0v1.4.0.0 - Mini-Editor\r\n"));
+    // The program's icon, not a stock one: the box's icon control holds one.
+    HWND icon = GetDlgItem(box, 0x440);
+    REQUIRE(icon != nullptr);
+    DWORD_PTR handle = 0;
+    SendMessageTimeoutW(icon, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 5000, &handle);
+    CHECK(handle != 0);
     if (way == 0) SaveScreenshot(box, L"foundation-about");
     REQUIRE(PressButton(box, IDOK));
     CHECK(WaitForWindowGone(box));
@@ -462,4 +475,25 @@ TEST_CASE("F12 maximizes and F11 restores the window") {
   GetWindowRect(zib.Main, &r);
   CHECK(r.right - r.left == 800);
   CHECK(r.bottom - r.top == 608);
+}
+
+TEST_CASE("with word wrap the status line counts the display lines") {
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  std::wstring words;
+  for (int i = 0; i < 30; ++i) words += L"Wort ";
+  REQUIRE(Type(zib, words));
+  CHECK(StatusText(zib) == W(ComposeStatusLine(1, 151, 1, 150, u"ANSI", false, true)));
+  REQUIRE(Keys(zib, L"Ctrl+W"));
+  REQUIRE(Keys(zib, L"Ctrl+End"));
+  DWORD_PTR lines = 0;
+  REQUIRE(SendMessageTimeoutW(Editor(zib), EM_GETLINECOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &lines));
+  CHECK(lines >= 2);
+  DWORD start = 0, end = 0;
+  REQUIRE(EditorSelection(zib, start, end));
+  DWORD_PTR lineStart = 0;
+  SendMessageTimeoutW(Editor(zib), EM_LINEINDEX, lines - 1, 0, SMTO_ABORTIFHUNG, 5000, &lineStart);
+  CHECK(StatusText(zib) == W(ComposeStatusLine(static_cast<long>(lines), static_cast<long>(start - lineStart + 1),
+                                               static_cast<long>(lines), 150, u"ANSI", false, true)));
+  SaveScreenshot(zib.Main, L"foundation-wrapped");
 }
