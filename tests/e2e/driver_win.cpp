@@ -444,6 +444,23 @@ bool DropFiles(TZib& zib, const std::vector<std::wstring>& paths) {
   return AskProbe(zib, ProbeDropFiles, 0, DefaultWaitMs);
 }
 
+bool RecordCommands(TZib& zib) { return AskProbe(zib, ProbeRecordCommands, 1, DefaultWaitMs); }
+
+bool StopRecordingCommands(TZib& zib) { return AskProbe(zib, ProbeRecordCommands, 0, DefaultWaitMs); }
+
+std::vector<TRecordedCommand> RecordedCommands(const TZib& zib) {
+  std::vector<TRecordedCommand> commands;
+  if (!zib.Block) return commands;
+  LONG n = zib.Block->CommandCount;
+  for (LONG i = 0; i < n && i < 256; ++i)
+    commands.push_back({zib.Block->Commands[i], zib.Block->CommandSources[i] == 1});
+  return commands;
+}
+
+void ClearRecordedCommands(TZib& zib) {
+  if (zib.Block) zib.Block->CommandCount = 0;
+}
+
 // --- Reading the main window ---------------------------------------------------------
 
 std::wstring WindowText(HWND window) {

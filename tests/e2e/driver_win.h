@@ -82,6 +82,18 @@ bool PostClose(TZib& zib);
 // the program by the probe); waits until the probe has posted it.
 bool DropFiles(TZib& zib, const std::vector<std::wstring>& paths);
 
+// From now on menu and shortcut commands reaching the main window are noted
+// and not carried out (the probe replaces the window procedure), until
+// StopRecordingCommands. Starting again clears the notes.
+bool RecordCommands(TZib& zib);
+bool StopRecordingCommands(TZib& zib);
+struct TRecordedCommand {
+  WORD Id;
+  bool FromShortcut;  // the accelerator table sent it (else a menu)
+};
+std::vector<TRecordedCommand> RecordedCommands(const TZib& zib);
+void ClearRecordedCommands(TZib& zib);
+
 // --- Reading the main window -------------------------------------------------
 
 std::wstring WindowText(HWND window);

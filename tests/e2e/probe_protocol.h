@@ -18,6 +18,8 @@ enum TProbeRequest : unsigned {
   ProbeReadMenusOpened = 2,  // the same after WM_INITMENU and WM_INITMENUPOPUP for every popup
   ProbeReadSelection = 3,    // EM_GETSEL of the edit control in lParam, with 32-bit positions
   ProbeDropFiles = 4,        // posts WM_DROPFILES with the names in DropNames to the main window
+  ProbeRecordCommands = 5,   // lParam 1: record WM_COMMAND of menus and shortcuts at the main
+                             // window and keep them from the program; 0: stop and let them through
 };
 
 // Where a row comes from.
@@ -39,6 +41,9 @@ struct TProbeBlock {
   volatile LONG Requests;      // requests answered so far
   DWORD SelectionStart;
   DWORD SelectionEnd;
+  volatile LONG CommandCount;  // commands recorded since the driver last set it to 0
+  WORD Commands[256];          // their ids
+  WORD CommandSources[256];    // 0 from a menu, 1 from a shortcut
   wchar_t DropNames[4096];  // names, each ended by a zero, the list by a second zero
   int RowCount;
   TProbeMenuRow Rows[ProbeMaxRows];

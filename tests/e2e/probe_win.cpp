@@ -65,6 +65,36 @@ void ReadMenus(HWND window, bool opened) {
   }
 }
 
+HWND RecordedWindow = nullptr;
+WNDPROC RecordedPrevious = nullptr;
+
+// Replaces the main window's procedure while commands are recorded: menu and
+// shortcut commands (no control handle) are noted and not carried out.
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && lParam == 0 && HIWORD(wParam) <= 1) {
+    LONG n = Block->CommandCount;
+    if (n >= 0 && n < static_cast<LONG>(ARRAYSIZE(Block->Commands))) {
+      Block->Commands[n] = LOWORD(wParam);
+      Block->CommandSources[n] = HIWORD(wParam);
+      Block->CommandCount = n + 1;
+    }
+    return 0;
+  }
+  return CallWindowProcW(RecordedPrevious, window, message, wParam, lParam);
+}
+
+void RecordCommands(HWND window, bool on) {
+  if (on && !RecordedPrevious) {
+    RecordedWindow = GetAncestor(window, GA_ROOT);
+    Block->CommandCount = 0;
+    RecordedPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(RecordedWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingProc)));
+  } else if (!on && RecordedPrevious) {
+    SetWindowLongPtrW(RecordedWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordedPrevious));
+    RecordedPrevious = nullptr;
+  }
+}
+
 // Builds the drop handle the shell would hand over and posts it; the
 // receiver's DragFinish frees it.
 void PostDrop(HWND window) {
@@ -99,6 +129,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeGetMessage(int code, WPAR
         if (msg->wParam == ProbeReadMenus || msg->wParam == ProbeReadMenusOpened)
           ReadMenus(msg->hwnd, msg->wParam == ProbeReadMenusOpened);
         if (msg->wParam == ProbeDropFiles) PostDrop(msg->hwnd);
+        if (msg->wParam == ProbeRecordCommands) RecordCommands(msg->hwnd, msg->lParam != 0);
         if (msg->wParam == ProbeReadSelection) {
           DWORD start = 0, end = 0;
           SendMessageW(reinterpret_cast<HWND>(msg->lParam), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
