@@ -1,5 +1,60 @@
-// Placeholder until the command lands.
+// F5 and the ".LOG" request: the date and time stamp; Ctrl+D: the caret's line
+// once more below it.
+#include "commands/stamp.h"
 #include "commands/text_commands_win.h"
+#include "editor/editor_win.h"
+#include "platform/wide_win.h"
 
-void InsertDateTime(LPARAM) {}
-void DuplicateLine(HWND) {}
+std::u16string DateTimeStamp() {
+  SYSTEMTIME now = {};
+  GetLocalTime(&now);
+  wchar_t date[128] = {};
+  wchar_t time[64] = {};
+  if (GetDateFormatW(LOCALE_SYSTEM_DEFAULT, 0, &now, L"yyyy-MM-dd\t", date, 128) <= 0 ||
+      GetTimeFormatW(LOCALE_SYSTEM_DEFAULT, 0, &now, L"HH:mm:ss", time, 64) <= 0)
+    return FormatStamp({now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond});
+  return std::u16string(AsUtf16(date)) + AsUtf16(time);
+}
+
+void InsertDateTime(LPARAM request) {
+  std::u16string stamp = DateTimeStamp();
+  if (request > 0) {
+    HWND editor = EditorWindow();
+    LRESULT length = SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageW(editor, EM_SETSEL, static_cast<WPARAM>(length), length);
+    SendMessageW(editor, EM_SCROLLCARET, 0, 0);
+    stamp = LogStampText(stamp);
+  }
+  ReplaceSelectionText(stamp);
+}
+
+// The line is the control's line of the selection's start: with word wrap on,
+// the display line, whose copy goes to the start of the next display line.
+void DuplicateLine(HWND editor) {
+  DWORD a = 0;
+  DWORD b = 0;
+  SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b));
+  if (b < a) a = b;
+  LRESULT line = SendMessageW(editor, EM_LINEFROMCHAR, a, 0);
+  LRESULT s = SendMessageW(editor, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+  LRESULT next = SendMessageW(editor, EM_LINEINDEX, static_cast<WPARAM>(line + 1), 0);
+  LRESULT length = SendMessageW(editor, EM_LINELENGTH, static_cast<WPARAM>(s), 0);
+  if (s < 0 || length <= 0) return;
+  // The line is taken from the whole text rather than through EM_GETLINE,
+  // whose size word cannot carry lines of 65,536 units or more.
+  std::u16string text = GetEditorText();
+  std::size_t total = text.size();
+  std::size_t e = next < 0 || static_cast<std::size_t>(next) > total ? total : static_cast<std::size_t>(next);
+  std::size_t start = static_cast<std::size_t>(s);
+  if (start >= total) return;
+  std::u16string_view lineText = std::u16string_view(text).substr(start, static_cast<std::size_t>(length));
+  std::u16string_view tail = std::u16string_view(text).substr(total < 2 ? 0 : total - 2);
+  std::u16string insertion = DuplicateLineText(lineText, e == total, tail);
+  if (insertion.empty()) return;
+  SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(editor, EM_SETSEL, e, static_cast<LPARAM>(e));
+  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(insertion.c_str()));
+  SendMessageW(editor, EM_SETSEL, a, a);
+  SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(editor, nullptr, TRUE);
+}
