@@ -67,11 +67,14 @@ HWND WaitForBox(TZib& zib, const std::wstring& caption, DWORD timeoutMs = Defaul
   return found;
 }
 
-// Answers the box with the caption and checks that its text starts with `start`.
-void Answer(TZib& zib, const std::wstring& caption, const std::wstring& start, int button) {
+// Answers the box with the caption and checks that its text starts with
+// `start`; saves a screenshot of it under the name when one is given.
+void Answer(TZib& zib, const std::wstring& caption, const std::wstring& start, int button,
+            std::wstring_view screenshot = L"") {
   HWND box = WaitForBox(zib, caption);
   REQUIRE(box != nullptr);
   CHECK(MessageText(box).substr(0, start.size()) == start);
+  if (!screenshot.empty()) SaveScreenshot(box, screenshot);
   REQUIRE(PressButton(box, button));
   REQUIRE(WaitForWindowGone(box));
 }
@@ -275,7 +278,7 @@ TEST_CASE("documents: zero bytes are reported and the file opens write-protected
   TZib zib;
   REQUIRE(StartZib(zib));
   REQUIRE(DropFiles(zib, {path}));
-  Answer(zib, Caption, std::wstring(ZeroBytesHeadline) + L"\r\n" + path, IDOK);
+  Answer(zib, Caption, std::wstring(ZeroBytesHeadline) + L"\r\n" + path, IDOK, L"documents-zero-bytes");
   CHECK(TitleBecomes(zib, TitleOf(path, false, true)));
   CHECK(EditorText(zib) == L"vorher");
   // A plain save asks for a new name instead of cutting the file.
@@ -356,4 +359,43 @@ TEST_CASE("documents: unsaved changes are asked about before New, Open and a dro
   Answer(zib, Caption, prompt, IDNO);
   REQUIRE(TitleBecomes(zib, TitleOf(path)));
   CHECK(EditorText(zib) == L"plain ASCII\r\n");
+}
+
+// Needs a small drive: a 64 KB tmpfs linked as a drive letter of the prefix
+// (as root: mount -t tmpfs -o size=64k tmpfs DIR; ln -s DIR $WINEPREFIX/dosdevices/e:)
+// and ZIB_SMALL_DRIVE=E: in the environment. Without it the test says so and passes.
+TEST_CASE("documents: a save that runs out of disk space leaves the old file whole") {
+  wchar_t drive[8] = L"";
+  if (!GetEnvironmentVariableW(L"ZIB_SMALL_DRIVE", drive, 8)) {
+    MESSAGE("ZIB_SMALL_DRIVE not set: full-disk save not tried");
+    return;
+  }
+  std::wstring path = std::wstring(drive) + L"\\voll.txt";
+  const std::string old(10000, 'o');
+  REQUIRE(WriteFileBytes(path, old));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + path + L"\""));
+  REQUIRE(TitleBecomes(zib, TitleOf(path)));
+  std::wstring big(200000, L'n');
+  DWORD_PTR result = 0;
+  REQUIRE(SendMessageTimeoutW(Editor(zib), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(big.c_str()), SMTO_ABORTIFHUNG,
+                              20000, &result));
+  REQUIRE(Type(zib, L"x"));  // the text above came without a change notification
+  REQUIRE(TitleBecomes(zib, TitleOf(path, true)));
+  REQUIRE(Keys(zib, L"Ctrl+S"));
+  Answer(zib, Caption, std::wstring(CannotWriteText) + L"\r\n" + path + L"\r\n\r\n", IDOK,
+         L"documents-disk-full");
+  CHECK(Title(zib) == TitleOf(path, true));
+  CHECK(Bytes(path) == old);
+  // No temporary file is left behind.
+  WIN32_FIND_DATAW data;
+  int files = 0;
+  HANDLE find = FindFirstFileW((std::wstring(drive) + L"\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do files += !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    while (FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  CHECK(files == 1);
+  DeleteFileW(path.c_str());
 }
