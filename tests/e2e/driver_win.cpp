@@ -346,7 +346,15 @@ void StopZib(TZib& zib) {
 // --- Input -----------------------------------------------------------------------
 
 bool BringToFront(TZib& zib, HWND window) {
-  if (!window) window = zib.Main;
+  if (!window) {
+    // While a modal dialog disables the main window, the dialog takes the keys.
+    window = zib.Main;
+    if (window && !IsWindowEnabled(window)) {
+      std::vector<HWND> dialogs = Dialogs(zib);
+      for (HWND dialog : dialogs)
+        if (IsWindowEnabled(dialog)) window = dialog;
+    }
+  }
   if (!window || !IsWindow(window)) return false;
   if (GetForegroundWindow() == window) return true;
   return WaitUntil(

@@ -58,7 +58,8 @@ bool IsRunning(const TZib& zib);
 
 // --- Input -------------------------------------------------------------------
 
-// Brings the main window (or `window`) to the foreground, where SendInput goes.
+// Brings `window` to the foreground, where SendInput goes; by default the main
+// window, or the open modal dialog while one disables the main window.
 bool BringToFront(TZib& zib, HWND window = nullptr);
 // One key with modifiers, down and up.
 void PressKey(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);

@@ -341,8 +341,12 @@ TEST_CASE("F1 and the \"&?\" item show the About box") {
     DWORD_PTR handle = 0;
     SendMessageTimeoutW(icon, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 5000, &handle);
     CHECK(handle != 0);
-    if (way == 0) SaveScreenshot(box, L"foundation-about");
-    REQUIRE(PressButton(box, IDOK));
+    if (way == 0) {
+      SaveScreenshot(box, L"foundation-about");
+      REQUIRE(Keys(zib, L"Enter"));  // the box has the keys while it is open
+    } else {
+      REQUIRE(PressButton(box, IDOK));
+    }
     CHECK(WaitForWindowGone(box));
     CHECK(IsRunning(zib));
   }
