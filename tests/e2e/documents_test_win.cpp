@@ -227,6 +227,20 @@ TEST_CASE("documents: a file that cannot be read changes nothing and says so") {
   std::wstring gone = folder + L"\\weg.txt";
   REQUIRE(DropFiles(zib, {gone}));
   Answer(zib, Caption, std::wstring(CannotReadText) + L"\r\n" + gone, IDOK);
+  // Larger than 32-bit sizes hold (a sparse file: nothing is written).
+  std::wstring huge = folder + L"\\riesig.txt";
+  HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  REQUIRE(file != INVALID_HANDLE_VALUE);
+  LARGE_INTEGER size;
+  size.QuadPart = 5LL << 30;
+  bool sized = SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  CloseHandle(file);
+  CHECK(sized);
+  if (sized) {
+    REQUIRE(DropFiles(zib, {huge}));
+    Answer(zib, Caption, std::wstring(TooLargeText) + L"\r\n" + huge, IDOK);
+  }
+  DeleteFileW(huge.c_str());
   CHECK(Title(zib) == TitleOf(shown));
   CHECK(EditorText(zib) == L"plain ASCII\r\n");
   CHECK(StatusEndsWith(zib, L"Encoding: ANSI"));
