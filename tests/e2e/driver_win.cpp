@@ -414,7 +414,6 @@ void TypeText(std::wstring_view text) {
 bool WaitForInputHandled(TZib& zib, DWORD timeoutMs) {
   if (!zib.Block || !IsRunning(zib)) return false;
   LONG before = zib.Block->SyncKeysSeen;
-  ++zib.SyncKeysSent;
   PressKey(ProbeSyncKey);
   return WaitUntil([&] { return zib.Block->SyncKeysSeen > before || !IsRunning(zib); }, timeoutMs) &&
          zib.Block->SyncKeysSeen > before;

@@ -22,7 +22,6 @@ struct TZib {
   HHOOK Hook = nullptr;
   HANDLE BlockMapping = nullptr;
   TProbeBlock* Block = nullptr;
-  LONG SyncKeysSent = 0;
   DWORD ExitCode = STILL_ACTIVE;
 
   TZib() = default;
