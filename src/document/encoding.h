@@ -4,8 +4,8 @@
 // Byte buffers come as a pointer and a count; texts as UTF-16 views. The byte
 // scans (IsUtf8Text, LooksLikeDos437, FilterDosControlBytes) and the text scans
 // (ToCrLf, NeedsUnicode) look at 16 bytes at a time where the target has SSE2
-// and fall back to word-at-a-time loops elsewhere; the results are those of
-// the byte-by-byte definitions in the comments below.
+// and fall back to plain, partly word-at-a-time loops elsewhere; the results
+// are those of the byte-by-byte definitions in the comments below.
 #pragma once
 
 #include <cstddef>
