@@ -362,7 +362,7 @@ TEST_CASE("\"&Beenden\" ends at once without asking, even with unsaved text") {
   CHECK(code == 0);
 }
 
-TEST_CASE("closing the window with unsaved text asks; Cancel keeps it, No ends it") {
+TEST_CASE("closing the window with unsaved text asks; Cancel, or Yes and a cancelled save, keeps it; No ends it") {
   TZib zib;
   REQUIRE(StartZib(zib));
   REQUIRE(Type(zib, L"Text"));
@@ -381,6 +381,23 @@ TEST_CASE("closing the window with unsaved text asks; Cancel keeps it, No ends i
   Sleep(200);
   CHECK(IsRunning(zib));
   CHECK(IsWindowVisible(zib.Main));
+  CHECK(EditorText(zib) == L"Text");
+  CHECK(Title(zib) == L"Unbenannt * - Z·i·b");
+
+  // Yes with a cancelled save dialog keeps the window too.
+  REQUIRE(PostClose(zib));
+  box = WaitForDialog(zib);
+  REQUIRE(box != nullptr);
+  REQUIRE(PressButton(box, IDYES));
+  REQUIRE(WaitForWindowGone(box));
+  HWND save = WaitForDialog(zib);
+  REQUIRE(save != nullptr);
+  CHECK(FileNameField(save) != nullptr);
+  REQUIRE(PressButton(save, IDCANCEL));
+  REQUIRE(WaitForWindowGone(save));
+  Sleep(200);
+  CHECK(IsRunning(zib));
+  CHECK(Dialogs(zib).empty());
   CHECK(EditorText(zib) == L"Text");
   CHECK(Title(zib) == L"Unbenannt * - Z·i·b");
 
