@@ -571,3 +571,35 @@ TEST_CASE("every shortcut issues its command from the keyboard; greyed items iss
   CHECK(EditorText(zib) == L"zwei Zeilen\r\nTEXT");
   SetClipboard(nullptr);
 }
+
+TEST_CASE("\"Neue &Instanz\" starts a second, independent copy") {
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  REQUIRE(Type(zib, L"erste"));
+  REQUIRE(Keys(zib, L"Ctrl+Shift+N"));
+  HWND other = nullptr;
+  DWORD otherPid = 0;
+  WaitUntil([&] {
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"ZibClass", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"ZibClass", nullptr)) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(w, &pid);
+      if (pid != zib.Process.dwProcessId && IsWindowVisible(w)) {
+        other = w;
+        otherPid = pid;
+      }
+    }
+    return other != nullptr;
+  });
+  REQUIRE(other != nullptr);
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, otherPid);
+  CHECK(WindowText(other) == W(InitialTitle));
+  CHECK(WindowText(GetDlgItem(other, 1001)).empty());
+  CHECK(Title(zib) == L"Unbenannt * - Z·i·b");
+  CHECK(EditorText(zib) == L"erste");
+  if (process) {
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
+}
