@@ -133,18 +133,13 @@ std::vector<std::size_t> RankLines(const std::vector<std::u16string>& lines, boo
   std::vector<std::size_t> ranks(n);
   if (n == 0) return ranks;
 
-  // A bottom-up merge sort of keys that point at the lines' text. A merge
+  // A bottom-up merge sort of keys that point at the lines' text; a merge
   // sort never reads outside its runs, whatever the comparison answers. The
-  // cost is in reaching the text: while two runs span little memory their
-  // text stays in cache; beyond that, every few passes the text is copied in
-  // run order, so that each merge reads its text from a few streams front to
-  // back rather than from all over the heap.
-  constexpr std::size_t CachedBytes = 256 * 1024;
-  constexpr int PassesPerCopy = 3;
+  // cost is in reaching the text, so every pass also copies the text in the
+  // order it writes the keys: each merge then reads its text from two
+  // streams front to back instead of from all over the heap.
   std::size_t total = 0;
   for (const std::u16string& line : lines) total += line.size();
-  std::size_t lineBytes = 2 * total / n + 16;
-
   std::vector<TLineKey> keys(n);
   std::vector<TLineKey> merged(n);
   for (std::size_t i = 0; i < n; ++i) {
@@ -152,28 +147,15 @@ std::vector<std::size_t> RankLines(const std::vector<std::u16string>& lines, boo
   }
   std::vector<char16_t> arena[2];
   int nextArena = 0;
-  int passesSinceCopy = PassesPerCopy;
   for (std::size_t width = 1; width < n; width *= 2) {
-    bool copy = 2 * width * lineBytes > CachedBytes && passesSinceCopy >= PassesPerCopy;
-    char16_t* dst = nullptr;
-    if (copy) {
-      arena[nextArena].resize(total);
-      dst = arena[nextArena].data();
-      nextArena = 1 - nextArena;
-      passesSinceCopy = 0;
-    }
-    ++passesSinceCopy;
+    arena[nextArena].resize(total);
+    char16_t* dst = arena[nextArena].data();
+    nextArena = 1 - nextArena;
     const TLineKey* in = keys.data();
     TLineKey* out = merged.data();
-    std::size_t k = 0;
     auto take = [&](const TLineKey& key) {
-      out[k] = key;
-      if (copy) {
-        std::copy(key.Text, key.Text + key.Length, dst);
-        out[k].Text = dst;
-        dst += key.Length;
-      }
-      ++k;
+      *out++ = {dst, key.Length, key.Index};
+      dst = std::copy(key.Text, key.Text + key.Length, dst);
     };
     for (std::size_t lo = 0; lo < n; lo += 2 * width) {
       std::size_t mid = std::min(lo + width, n);
@@ -224,13 +206,15 @@ std::vector<std::size_t> ExchangeSortOrder(const std::vector<std::size_t>& ranks
     for (std::size_t i = 0; i < n; ++i) members[fill[ranks[i]]++] = i;
   }
 
-  // Strictly smaller entries to the left of each position.
+  // Strictly smaller entries to the left of each position; only members of
+  // classes with equals need it.
   std::vector<std::size_t> smallerLeft(n);
   TFenwick seen;
   FenwickInit(seen, classes, false);
   for (std::size_t i = 0; i < n; ++i) {
-    smallerLeft[i] = FenwickPrefix(seen, ranks[i]);
-    FenwickAdd(seen, ranks[i], 1);
+    std::size_t r = ranks[i];
+    if (start[r + 1] - start[r] > 1) smallerLeft[i] = FenwickPrefix(seen, r);
+    FenwickAdd(seen, r, 1);
   }
 
   std::vector<TInsertion> inserts;
