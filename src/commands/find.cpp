@@ -183,28 +183,40 @@ std::int64_t ReplacedLength(std::int64_t textLength, std::int64_t count,
 std::size_t BuildReplaced(std::u16string_view text, std::u16string_view pattern,
                           std::u16string_view replacement, unsigned flags, char16_t* out,
                           std::size_t capacity) {
+  // Pieces between close matches are short, and a call to memcpy costs more
+  // than they do: up to Chunk units go as one fixed-size copy, which may
+  // write past the piece (the next piece overwrites that) but never past
+  // capacity, and reads past it only inside the source.
+  constexpr std::size_t Chunk = 8;
+  char16_t shortReplacement[Chunk] = {};
+  bool replacementFits = replacement.size() <= Chunk;
+  if (replacementFits && !replacement.empty())
+    std::memcpy(shortReplacement, replacement.data(), replacement.size() * sizeof(char16_t));
   std::size_t written = 0;
-  auto put = [&](const char16_t* from, std::size_t count) {
+  auto put = [&](const char16_t* from, std::size_t count, std::size_t readable) {
     if (count > capacity - written) count = capacity - written;
     char16_t* to = out + written;
-    written += count;
-    // Between close matches the pieces are short: a call costs more than the copy.
-    if (count <= 16) {
-      for (std::size_t k = 0; k < count; ++k) to[k] = from[k];
-    } else {
+    if (count <= Chunk && readable >= Chunk && capacity - written >= Chunk) {
+      std::memcpy(to, from, Chunk * sizeof(char16_t));
+    } else if (count > 0) {
       std::memcpy(to, from, count * sizeof(char16_t));
     }
+    written += count;
   };
+  const char16_t* t = text.data();
+  const std::size_t n = text.size();
   std::size_t copied = 0;  // end of the previous match
   if (!pattern.empty()) {
     TSearch s = Prepare(pattern, flags);
+    const std::size_t m = pattern.size();
     ScanMatches(s, text, 0, [&](std::size_t p) {
-      put(text.data() + copied, p - copied);
-      put(replacement.data(), replacement.size());
-      copied = p + pattern.size();
+      put(t + copied, p - copied, n - copied);
+      if (replacementFits) put(shortReplacement, replacement.size(), Chunk);
+      else put(replacement.data(), replacement.size(), replacement.size());
+      copied = p + m;
       return true;
     });
   }
-  put(text.data() + copied, text.size() - copied);
+  put(t + copied, n - copied, n - copied);
   return written;
 }
