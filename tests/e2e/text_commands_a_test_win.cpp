@@ -101,6 +101,23 @@ TEST_CASE("the .LOG request appends the stamp on a line of its own and leaves th
   CHECK(SelectionBecomes(zib, static_cast<DWORD>(text.size()), static_cast<DWORD>(text.size())));
 }
 
+TEST_CASE("opening a file that starts with .LOG appends the stamp on a new line, caret at the end") {
+  std::wstring path = ScratchFolder(L"stamp") + L"\\journal.txt";
+  REQUIRE(WriteFileBytes(path, ".LOG\r\nerster Eintrag"));
+  SYSTEMTIME before{}, after{};
+  GetLocalTime(&before);
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + path + L"\""));
+  const std::wstring start = L".LOG\r\nerster Eintrag\r\n";
+  REQUIRE(WaitUntil([&] { return EditorText(zib).size() == start.size() + 21; }));
+  GetLocalTime(&after);
+  std::wstring text = EditorText(zib);
+  CHECK(text.substr(0, start.size()) == start);
+  CHECK(IsStampBetween(text.substr(start.size(), 19), before, after));
+  CHECK(text.substr(text.size() - 2) == L"\r\n");
+  CHECK(SelectionBecomes(zib, static_cast<DWORD>(text.size()), static_cast<DWORD>(text.size())));
+}
+
 TEST_CASE("Ctrl+D puts a copy of the caret's line below it; blank lines stay; one undo restores") {
   TZib zib;
   REQUIRE(StartZib(zib));
