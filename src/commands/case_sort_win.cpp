@@ -13,9 +13,9 @@ constexpr wchar_t SortCaption[] = L"Sortierung";
 constexpr wchar_t SortAscendingQuestion[] = L"Ausgew\u00E4hlte Zeilen von A \u2192 Z sortieren?";
 constexpr wchar_t SortDescendingQuestion[] = L"Ausgew\u00E4hlte Zeilen von Z \u2192 A sortieren?";
 
-// EM_GETLINE takes its maximum count in the buffer's first unit, so it
-// cannot hand over more than this many units of a line.
-constexpr LRESULT LongestGetLine = 0xFFFF;
+// EM_GETLINE takes its maximum count (the buffer's length - 1) in the
+// buffer's first unit, so it can read lines up to this length.
+constexpr LRESULT LongestGetLine = 0xFFFE;
 
 LRESULT Send(HWND editor, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return SendMessageW(editor, message, wParam, lParam);
@@ -31,12 +31,12 @@ std::vector<std::u16string> ReadLines(HWND editor, LRESULT first, LRESULT last) 
   }
   std::vector<std::u16string> lines;
   lines.reserve(static_cast<std::size_t>(last - first + 1));
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(std::min(longest, LongestGetLine) + 2));
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(std::min(longest, LongestGetLine) + 2));  // first unit <= 0xFFFF
   std::u16string whole;
   for (LRESULT line = first; line <= last; ++line) {
     LRESULT index = Send(editor, EM_LINEINDEX, line);
     LRESULT length = index >= 0 ? Send(editor, EM_LINELENGTH, index) : 0;
-    if (length >= LongestGetLine) {
+    if (length > LongestGetLine) {
       if (whole.empty()) whole = GetEditorText();
       lines.push_back(whole.substr(std::min<std::size_t>(index, whole.size()), length));
       continue;

@@ -245,3 +245,15 @@ TEST_CASE("Ctrl+Shift+T sorts Z to A; the last line keeps having no break") {
   CHECK(WaitForBox(zib, SortCaption, 1000) == nullptr);
   CHECK(EditorText(zib) == L"pear\r\nfig\r\napple");
 }
+
+TEST_CASE("sorting keeps lines longer than EM_GETLINE can hand over whole") {
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  const std::wstring longLine(70000, L'z');
+  const std::wstring middle(65535, L'm');
+  Put(zib, longLine + L"\r\n" + middle + L"\r\na", 0, 1);
+  Select(zib, 0, static_cast<DWORD>(TextLength(zib)));
+  REQUIRE(Press(zib, CmdSortAscending));
+  AnswerSort(zib, SortUpQuestion, IDYES);
+  CHECK(TextBecomes(zib, L"a\r\n" + middle + L"\r\n" + longLine));
+}
