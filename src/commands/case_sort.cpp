@@ -54,7 +54,8 @@ std::size_t FenwickKth(const TFenwick& f, std::size_t k) {
 // A line during ranking: where its text is, and which line it is.
 struct TLineKey {
   const char16_t* Text;
-  std::uint32_t Length;
+  std::uint32_t Length : 31;
+  std::uint32_t EqualsPrevious : 1;  // compares equal to the key before it in its run
   std::uint32_t Index;
 };
 
@@ -143,7 +144,7 @@ std::vector<std::size_t> RankLines(const std::vector<std::u16string>& lines, boo
   std::vector<TLineKey> keys(n);
   std::vector<TLineKey> merged(n);
   for (std::size_t i = 0; i < n; ++i) {
-    keys[i] = {lines[i].data(), static_cast<std::uint32_t>(lines[i].size()), static_cast<std::uint32_t>(i)};
+    keys[i] = {lines[i].data(), static_cast<std::uint32_t>(lines[i].size()), 0, static_cast<std::uint32_t>(i)};
   }
   std::vector<char16_t> arena[2];
   int nextArena = 0;
@@ -153,37 +154,50 @@ std::vector<std::size_t> RankLines(const std::vector<std::u16string>& lines, boo
     nextArena = 1 - nextArena;
     const TLineKey* in = keys.data();
     TLineKey* out = merged.data();
-    auto take = [&](const TLineKey& key) {
-      *out++ = {dst, key.Length, key.Index};
+    // Whether each output key equals the one before it follows from the
+    // comparisons already made: a key taken after one of its own run keeps
+    // its run's answer; a left key taken after a right one is greater (the
+    // right one was taken as smaller); a right key taken after a left one
+    // was compared with it when that one was taken.
+    enum { None, Left, Right } previous = None;
+    int rightAgainstPrevious = 1;
+    auto take = [&](const TLineKey& key, bool fromLeft) {
+      bool equal = false;
+      if (previous == (fromLeft ? Left : Right)) {
+        equal = key.EqualsPrevious;
+      } else if (!fromLeft && previous == Left) {
+        equal = rightAgainstPrevious == 0;
+      }
+      *out++ = {dst, key.Length, equal, key.Index};
       dst = std::copy(key.Text, key.Text + key.Length, dst);
+      previous = fromLeft ? Left : Right;
     };
     for (std::size_t lo = 0; lo < n; lo += 2 * width) {
       std::size_t mid = std::min(lo + width, n);
       std::size_t hi = std::min(lo + 2 * width, n);
       std::size_t i = lo;
       std::size_t j = mid;
+      previous = None;
       while (i < mid && j < hi) {
         std::u16string_view left(in[i].Text, in[i].Length);
         std::u16string_view right(in[j].Text, in[j].Length);
-        if (CompareLines(right, left, ascending) < 0) {
-          take(in[j++]);
+        int order = CompareLines(right, left, ascending);
+        if (order < 0) {
+          take(in[j++], false);
         } else {
-          take(in[i++]);
+          take(in[i++], true);
+          rightAgainstPrevious = order;
         }
       }
-      while (i < mid) take(in[i++]);
-      while (j < hi) take(in[j++]);
+      while (i < mid) take(in[i++], true);
+      while (j < hi) take(in[j++], false);
     }
     keys.swap(merged);
   }
 
   std::size_t rank = 0;
   for (std::size_t i = 0; i < n; ++i) {
-    if (i > 0) {
-      std::u16string_view previous(keys[i - 1].Text, keys[i - 1].Length);
-      std::u16string_view current(keys[i].Text, keys[i].Length);
-      if (CompareLines(previous, current, ascending) != 0) ++rank;
-    }
+    if (i > 0 && !keys[i].EqualsPrevious) ++rank;
     ranks[keys[i].Index] = rank;
   }
   return ranks;

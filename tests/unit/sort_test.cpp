@@ -115,6 +115,30 @@ TEST_CASE("sorting lines equals the literal sort with the line comparison") {
 TEST_CASE("ranks group equal lines") {
   CHECK(RankLines({u"b", u"B", u"a"}, true) == std::vector<std::size_t>{1, 1, 0});
   CHECK(RankLines({u"b", u"B", u"a"}, false) == std::vector<std::size_t>{0, 0, 1});
+  // Every pair of ranks orders as the comparison does, and there are no gaps.
+  const char16_t* pool[] = {u"x", u"X", u"y", u"xy", u"XY", u"", u"z"};
+  std::mt19937 rng(9);
+  for (int round = 0; round < 300; ++round) {
+    TLines lines;
+    std::size_t n = 1 + rng() % 150;
+    for (std::size_t i = 0; i < n; ++i) lines.push_back(pool[rng() % 7]);
+    for (bool ascending : {true, false}) {
+      std::vector<std::size_t> ranks = RankLines(lines, ascending);
+      std::vector<std::size_t> used = ranks;
+      std::sort(used.begin(), used.end());
+      used.erase(std::unique(used.begin(), used.end()), used.end());
+      REQUIRE(used.back() + 1 == used.size());
+      bool agree = true;
+      for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = 0; j < n; ++j) {
+          int byRank = ranks[i] < ranks[j] ? -1 : (ranks[i] > ranks[j] ? 1 : 0);
+          agree = agree && byRank == CompareLines(lines[i], lines[j], ascending);
+        }
+      }
+      CAPTURE(round);
+      REQUIRE(agree);
+    }
+  }
 }
 
 TEST_CASE("joined lines have breaks between them, none after the last") {
