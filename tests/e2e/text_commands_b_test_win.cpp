@@ -189,6 +189,11 @@ TEST_CASE("Ctrl+Shift+U and Ctrl+U convert the selection; the length stays") {
   REQUIRE(Press(zib, CmdUpperCase));
   REQUIRE(TextBecomes(zib, L"STRA\u00DFE \u00C4BC xyz"));
   CHECK(Selection(zib) == TSel{10, 10});  // the caret after the converted text
+  REQUIRE(Press(zib, CmdUndo));
+  REQUIRE(TextBecomes(zib, L"Stra\u00DFe \u00E4bc xyz"));
+  Select(zib, 0, 10);
+  REQUIRE(Press(zib, CmdUpperCase));
+  REQUIRE(TextBecomes(zib, L"STRA\u00DFE \u00C4BC xyz"));
   Select(zib, 7, 14);
   REQUIRE(Press(zib, CmdLowerCase));
   REQUIRE(TextBecomes(zib, L"STRA\u00DFE \u00E4bc xyz"));
@@ -238,6 +243,12 @@ TEST_CASE("Ctrl+Shift+T sorts Z to A; the last line keeps having no break") {
   AnswerSort(zib, SortDownQuestion, IDYES);
   REQUIRE(TextBecomes(zib, L"pear\r\nfig\r\napple"));
   CHECK(Selection(zib) == TSel{16, 16});
+  REQUIRE(Press(zib, CmdUndo));
+  REQUIRE(TextBecomes(zib, L"pear\r\napple\r\nfig"));
+  Select(zib, 0, 15);
+  REQUIRE(Press(zib, CmdSortDescending));
+  AnswerSort(zib, SortDownQuestion, IDYES);
+  REQUIRE(TextBecomes(zib, L"pear\r\nfig\r\napple"));
   // An empty selection asks nothing and sorts nothing.
   Select(zib, 3, 3);
   REQUIRE(Press(zib, CmdSortAscending));
