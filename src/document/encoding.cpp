@@ -302,25 +302,20 @@ std::size_t CountLoneLf(std::u16string_view text) {
   return lone;
 }
 
-// Writes text with a CR before each of its lone LFs (lone of them) to out.
-void AppendCrLf(std::u16string_view text, std::size_t lone, std::u16string& out) {
+// Writes text with a CR before each of its lone LFs to d, which holds
+// text.size() plus that many units.
+void WriteCrLf(std::u16string_view text, char16_t* d) {
   const char16_t* t = text.data();
   std::size_t n = text.size();
-  std::size_t base = out.size();
-  if (lone == 0) {
-    out.append(text);
-    return;
-  }
-  out.resize(base + n + lone);
-  char16_t* d = out.data() + base;
   std::size_t i = 0, w = 0;
 #if ZIB_SSE2
-  // Every block of eight is stored as it is; a block with a lone LF is then
-  // rewritten from that LF on. Output never runs ahead of the final size:
-  // w + 8 <= i + 8 + (CRs so far) <= n + lone.
+  // Every block of eight is stored as it is; at each lone LF of the block a CR
+  // goes in and the rest of the block is stored again one place further on.
+  // Blocks stop 16 units before the end, so those stores (eight units from the
+  // LF on) neither read past the text nor write past the output.
   const __m128i lf = _mm_set1_epi16(0x0A);
   const __m128i cr = _mm_set1_epi16(0x0D);
-  for (; i + 8 <= n; i += 8) {
+  for (; i + 16 <= n; i += 8) {
     __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(d + w), v);
     __m128i isLf = _mm_cmpeq_epi16(v, lf);
@@ -333,16 +328,14 @@ void AppendCrLf(std::u16string_view text, std::size_t lone, std::u16string& out)
     unsigned mask = static_cast<unsigned>(
                         _mm_movemask_epi8(_mm_andnot_si128(_mm_cmpeq_epi16(before, cr), isLf))) &
                     0x5555u;
-    if (mask == 0) {
-      w += 8;
-      continue;
+    for (; mask != 0; mask &= mask - 1) {
+      std::size_t k = static_cast<std::size_t>(__builtin_ctz(mask)) / 2;
+      d[w + k] = u'\r';
+      ++w;
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(d + w + k),
+                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i + k)));
     }
-    std::size_t k = static_cast<std::size_t>(__builtin_ctz(mask)) / 2;
-    w += k;
-    for (; k < 8; ++k) {
-      if (mask & (1u << (2 * k))) d[w++] = u'\r';
-      d[w++] = t[i + k];
-    }
+    w += 8;
   }
 #endif
   for (; i < n; ++i) {
@@ -355,20 +348,25 @@ void AppendCrLf(std::u16string_view text, std::size_t lone, std::u16string& out)
 
 std::u16string ToCrLf(std::u16string_view text) {
   std::u16string out;
-  AppendCrLf(text, CountLoneLf(text), out);
+  ToCrLf(text, out);
   return out;
 }
 
 void ToCrLf(std::u16string_view text, std::u16string& out) {
-  out.clear();
-  AppendCrLf(text, CountLoneLf(text), out);
+  std::size_t lone = CountLoneLf(text);
+  if (lone == 0) {
+    out.assign(text);
+    return;
+  }
+  out.resize(text.size() + lone);  // storage of the right size is reused as it is
+  WriteCrLf(text, out.data());
 }
 
 void ToCrLfInPlace(std::u16string& text) {
   std::size_t lone = CountLoneLf(text);
   if (lone == 0) return;
-  std::u16string out;
-  AppendCrLf(text, lone, out);
+  std::u16string out(text.size() + lone, u'\0');
+  WriteCrLf(text, out.data());
   text.swap(out);
 }
 
