@@ -178,15 +178,22 @@ std::vector<std::size_t> RankLines(const std::vector<std::u16string>& lines, boo
       std::size_t i = lo;
       std::size_t j = mid;
       previous = None;
+      // A head replaced by a key equal to it keeps the last answer, so runs
+      // of equal lines cost no further comparisons.
+      bool known = false;
+      int order = 0;
       while (i < mid && j < hi) {
-        std::u16string_view left(in[i].Text, in[i].Length);
-        std::u16string_view right(in[j].Text, in[j].Length);
-        int order = CompareLines(right, left, ascending);
+        if (!known) {
+          order = CompareLines(std::u16string_view(in[j].Text, in[j].Length),
+                               std::u16string_view(in[i].Text, in[i].Length), ascending);
+        }
         if (order < 0) {
           take(in[j++], false);
+          known = j < hi && in[j].EqualsPrevious;
         } else {
           take(in[i++], true);
           rightAgainstPrevious = order;
+          known = i < mid && in[i].EqualsPrevious;
         }
       }
       while (i < mid) take(in[i++], true);
