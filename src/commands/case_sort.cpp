@@ -221,6 +221,12 @@ std::vector<std::size_t> ExchangeSortOrder(const std::vector<std::size_t>& ranks
   std::vector<std::size_t> start(classes + 1, 0);
   for (std::size_t r : ranks) ++start[r + 1];
   for (std::size_t c = 0; c < classes; ++c) start[c + 1] += start[c];
+  bool allSingle = true;
+  for (std::size_t c = 0; c < classes && allSingle; ++c) allSingle = start[c + 1] - start[c] <= 1;
+  if (allSingle) {  // no equal entries: each one goes where its rank says
+    for (std::size_t i = 0; i < n; ++i) result[start[ranks[i]]] = i;
+    return result;
+  }
   std::vector<std::size_t> members(n);
   {
     std::vector<std::size_t> fill(start.begin(), start.end() - 1);
