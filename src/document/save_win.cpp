@@ -58,8 +58,12 @@ DWORD WriteFileSafely(const wchar_t* path, const std::string& bytes) {
     CloseHandle(file);
   }
   if (error == ERROR_SUCCESS) {
-    bool placed = exists ? ReplaceFileW(path, temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                         : MoveFileExW(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    // ReplaceFileW keeps what the old file had (attributes, security); where
+    // the file system cannot do it, a plain replacing move is tried. Both
+    // leave the old file as it was when they fail.
+    bool placed =
+        (exists && ReplaceFileW(path, temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) ||
+        MoveFileExW(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!placed) error = GetLastError();
   }
   if (error != ERROR_SUCCESS) {
