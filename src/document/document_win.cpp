@@ -1,7 +1,9 @@
-// What loading and saving share: the write-protection test, the one place that
-// turns a file problem into a message, the encoding toggle and the question
-// about unsaved changes.
+// What loading and saving share: the write-protection test, the file dialogs,
+// the one place that turns a file problem into a message, the encoding toggle
+// and the question about unsaved changes.
 #include "document/document_win.h"
+
+#include <commdlg.h>
 
 #include "app/main_window_win.h"
 #include "app/title_win.h"
@@ -43,6 +45,25 @@ void ReportFileProblem(const wchar_t* headline, const wchar_t* path, std::wstrin
     text += detail;
   }
   MessageBoxW(MainWindow, text.c_str(), ZibCaption, MB_OK | icon);
+}
+
+bool AskFileName(HWND owner, bool save, const wchar_t* filter, const wchar_t* title,
+                 wchar_t (&name)[DialogBufferSize]) {
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filter;
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = name;
+  ofn.nMaxFile = DialogBufferSize;
+  ofn.lpstrTitle = title;
+  if (save) {
+    ofn.lpstrDefExt = DefaultExtension;
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+    return GetSaveFileNameW(&ofn) != FALSE;
+  }
+  ofn.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+  return GetOpenFileNameW(&ofn) != FALSE;
 }
 
 void ToggleEncoding() {

@@ -27,6 +27,15 @@ bool ConfirmDiscardChanges(HWND owner);
 
 // Shared by loading and saving.
 
+// The dialog buffers hold paths of up to 260 characters.
+constexpr int DialogBufferSize = 260;
+
+// The open (or, with save, the save) dialog with an empty name field, the
+// first filter selected; false when cancelled. The save dialog asks before
+// replacing a file and adds ".txt" to a name without an extension.
+bool AskFileName(HWND owner, bool save, const wchar_t* filter, const wchar_t* title,
+                 wchar_t (&name)[DialogBufferSize]);
+
 // The system's text for an error code, without the closing line break.
 std::wstring SystemReason(DWORD error);
 

@@ -2,7 +2,6 @@
 // fails (the file cannot be opened or read, or is too large) says so and
 // changes nothing: not the text, not the name, not the state.
 #include <windows.h>
-#include <commdlg.h>
 
 #include "app/appearance_win.h"
 #include "app/commands.h"
@@ -16,7 +15,6 @@
 
 namespace {
 
-constexpr int DialogBufferSize = 260;
 constexpr std::size_t EditorTextLimit = 0x7FFFFFFE;
 
 // Reads the whole file; false after a message. attributes: the flags of
@@ -77,20 +75,6 @@ void WarnIfCut(const wchar_t* path, const TDecodedDocument& doc) {
   if (doc.CutAtZero) ReportFileProblem(ZeroBytesHeadline, path, ZeroBytesDetail, MB_ICONWARNING);
 }
 
-// The open dialog; false when cancelled.
-bool AskOpenName(HWND owner, const wchar_t* filter, const wchar_t* title, wchar_t (&name)[DialogBufferSize]) {
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = owner;
-  ofn.lpstrFilter = filter;
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = name;
-  ofn.nMaxFile = DialogBufferSize;
-  ofn.lpstrTitle = title;
-  ofn.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-  return GetOpenFileNameW(&ofn) != FALSE;
-}
-
 void OpenLoaded(const wchar_t* path) {
   AdoptFileName(AsUtf16(path));
   DocumentState.Modified = false;
@@ -119,13 +103,13 @@ bool LoadDocument(HWND editor, const wchar_t* path) {
 
 void OpenDocument(HWND owner, HWND editor) {
   wchar_t name[DialogBufferSize] = L"";
-  if (!AskOpenName(owner, OpenFilter, nullptr, name)) return;
+  if (!AskFileName(owner, false, OpenFilter, nullptr, name)) return;
   if (LoadDocument(editor, name)) OpenLoaded(name);
 }
 
 void OpenDosDocument(HWND owner, HWND editor) {
   wchar_t name[DialogBufferSize] = L"";
-  if (!AskOpenName(owner, DosFilter, DosOpenTitle, name)) return;
+  if (!AskFileName(owner, false, DosFilter, DosOpenTitle, name)) return;
   std::string bytes;
   if (!ReadWholeFile(name, 0, bytes)) return;
   TDecodedDocument doc = DecodeDosDocument(bytes.data(), bytes.size());

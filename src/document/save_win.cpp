@@ -4,7 +4,6 @@
 // leaves the previous file as it was; a failed save says why and leaves the
 // document modified, under its old name.
 #include <windows.h>
-#include <commdlg.h>
 
 #include "app/main_window_win.h"
 #include "app/title_win.h"
@@ -17,7 +16,6 @@
 
 namespace {
 
-constexpr int DialogBufferSize = 260;
 constexpr DWORD KeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
@@ -84,21 +82,6 @@ bool WriteOrReport(const wchar_t* path, const std::string& bytes) {
   return false;
 }
 
-// The save dialog with an empty name field; false when cancelled.
-bool AskSaveName(HWND owner, const wchar_t* filter, const wchar_t* title, wchar_t (&name)[DialogBufferSize]) {
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = owner;
-  ofn.lpstrFilter = filter;
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = name;
-  ofn.nMaxFile = DialogBufferSize;
-  ofn.lpstrTitle = title;
-  ofn.lpstrDefExt = DefaultExtension;
-  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-  return GetSaveFileNameW(&ofn) != FALSE;
-}
-
 // The state after a successful write under path.
 void Written(HWND editor, const wchar_t* path, TextEncoding encoding, bool hasBom) {
   DocumentState.Encoding = encoding;
@@ -135,7 +118,7 @@ void SaveDocument(HWND owner, HWND editor) {
 
 void SaveDocumentAs(HWND owner, HWND editor) {
   wchar_t name[DialogBufferSize] = L"";
-  if (!AskSaveName(owner, SaveFilter, nullptr, name)) return;
+  if (!AskFileName(owner, true, SaveFilter, nullptr, name)) return;
   if (!WriteDocument(editor, name)) return;
   AdoptFileName(AsUtf16(name));
   DocumentState.Modified = false;
@@ -145,7 +128,7 @@ void SaveDocumentAs(HWND owner, HWND editor) {
 
 void SaveDosDocument(HWND owner, HWND editor) {
   wchar_t name[DialogBufferSize] = L"";
-  if (!AskSaveName(owner, DosFilter, DosSaveTitle, name)) return;
+  if (!AskFileName(owner, true, DosFilter, DosSaveTitle, name)) return;
   bool replaced = false;
   std::string bytes = EncodeDos437(GetEditorText(), replaced);
   if (replaced && MessageBoxW(MainWindow, DosSavePromptText, ZibCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
