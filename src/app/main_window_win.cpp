@@ -50,19 +50,6 @@ void OnSize(LPARAM lParam) {
   MoveWindow(StatusLine, 0, ClientHeight - StatusBandHeight, ClientWidth, StatusBandHeight, TRUE);
 }
 
-// Asks about unsaved changes before the window goes; false keeps it open.
-bool MayClose() {
-  if (!DocumentState.Modified) return true;
-  std::u16string text = u"Änderungen an\r\n" + DocumentDisplayName() + u"\r\nspeichern?";
-  int answer = MessageBoxW(MainWindow, AsWide(text.c_str()), L"Z·i·b", MB_YESNOCANCEL | MB_ICONQUESTION);
-  if (answer == IDCANCEL) return false;
-  if (answer == IDYES) {
-    SaveDocument(MainWindow, EditorWindow());
-    if (DocumentState.Modified) return false;
-  }
-  return true;
-}
-
 void ExportWithCpdf() {
   HWND editor = EditorWindow();
   lstrcpynW(BusyText, L"Coherent CPDF erstellt PDF . . .", 64);
@@ -182,7 +169,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS: SetFocus(EditorWindow()); return 0;
     case WM_PAINT: PaintBusyText(window); return 0;
     case WM_CLOSE:
-      if (MayClose()) DestroyWindow(window);
+      if (ConfirmDiscardChanges(MainWindow)) DestroyWindow(window);
       return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
     case WM_KEYUP:

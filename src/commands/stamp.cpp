@@ -46,7 +46,7 @@ std::u16string LogStampText(std::u16string_view stamp) {
   return out;
 }
 
-bool IsBlankLine(std::u16string_view line) {
+bool IsBlankForDuplicate(std::u16string_view line) {
   for (char16_t c : line)
     if (!IsBlankUnit(c)) return false;
   return true;
@@ -54,7 +54,7 @@ bool IsBlankLine(std::u16string_view line) {
 
 std::u16string DuplicateLineText(std::u16string_view line, bool atTextEnd,
                                  std::u16string_view textEnd) {
-  if (line.empty() || IsBlankLine(line)) return std::u16string();
+  if (line.empty() || IsBlankForDuplicate(line)) return std::u16string();
   std::u16string out;
   if (atTextEnd && (textEnd.size() < 2 || textEnd.substr(textEnd.size() - 2) != u"\r\n")) out = u"\r\n";
   out += line;

@@ -23,7 +23,7 @@ std::u16string LogStampText(std::u16string_view stamp);
 
 // True when the line holds only spaces, tabs, carriage returns and line feeds
 // as the ANSI code page writes it; a unit without a one-byte form is not blank.
-bool IsBlankLine(std::u16string_view line);
+bool IsBlankForDuplicate(std::u16string_view line);
 
 // The text Ctrl+D inserts at the first index of the next line: the line and
 // CR LF, with CR LF in front when the line has no next line and the text does

@@ -54,24 +54,11 @@ bool StatusEndsWith(TZib& zib, const std::wstring& tail) {
       3000);
 }
 
-// A message box of the program with that caption, or nullptr.
-HWND WaitForBox(TZib& zib, const std::wstring& caption, DWORD timeoutMs = DefaultWaitMs) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND d : Dialogs(zib))
-          if (GetDlgItem(d, 0xFFFF) && WindowText(d) == caption) found = d;
-        return found != nullptr;
-      },
-      timeoutMs);
-  return found;
-}
-
 // Answers the box with the caption and checks that its text starts with
 // `start`; saves a screenshot of it under the name when one is given.
 void Answer(TZib& zib, const std::wstring& caption, const std::wstring& start, int button,
             std::wstring_view screenshot = L"") {
-  HWND box = WaitForBox(zib, caption);
+  HWND box = WaitForMessageBox(zib, caption);
   REQUIRE(box != nullptr);
   CHECK(MessageText(box).substr(0, start.size()) == start);
   if (!screenshot.empty()) SaveScreenshot(box, screenshot);

@@ -546,6 +546,18 @@ const TMenuEntry* FindMenuItem(const TMenus& menus, UINT id) {
 
 std::vector<HWND> Dialogs(const TZib& zib) { return TopWindows(zib.Process.dwProcessId, L"#32770"); }
 
+HWND WaitForMessageBox(const TZib& zib, std::wstring_view caption, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND d : Dialogs(zib))
+          if (GetDlgItem(d, 0xFFFF) && WindowText(d) == caption) found = d;
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
+}
+
 HWND WaitForDialog(const TZib& zib, DWORD timeoutMs, std::wstring_view caption) {
   HWND found = nullptr;
   WaitUntil(

@@ -73,23 +73,10 @@ void StartWithFile(TZib& zib, const wchar_t* name, std::string_view bytes) {
   REQUIRE(WaitUntil([&] { return TextLength(zib) == static_cast<long>(bytes.size()); }));
 }
 
-HWND WaitForBox(TZib& zib, const std::wstring& caption, DWORD timeoutMs = DefaultWaitMs) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND d : Dialogs(zib)) {
-          if (GetDlgItem(d, 0xFFFF) && WindowText(d) == caption) found = d;
-        }
-        return found != nullptr;
-      },
-      timeoutMs);
-  return found;
-}
-
 // The sort's question: owned by the main window, Yes/No/Cancel with No as
 // the default button; answers it with the button.
 void AnswerSort(TZib& zib, const std::wstring& question, int button) {
-  HWND box = WaitForBox(zib, SortCaption);
+  HWND box = WaitForMessageBox(zib, SortCaption);
   REQUIRE(box != nullptr);
   CHECK(MessageText(box) == question);
   CHECK(GetWindow(box, GW_OWNER) == zib.Main);
@@ -215,7 +202,7 @@ TEST_CASE("Ctrl+T asks, then sorts the touched lines A to Z as the exchange sort
 
   // Enter takes the default button, No: nothing changes.
   REQUIRE(Press(zib, CmdSortAscending));
-  HWND box = WaitForBox(zib, SortCaption);
+  HWND box = WaitForMessageBox(zib, SortCaption);
   REQUIRE(box != nullptr);
   REQUIRE(BringToFront(zib, box));
   PressKey(VK_RETURN);
@@ -253,7 +240,7 @@ TEST_CASE("Ctrl+Shift+T sorts Z to A; the last line keeps having no break") {
   Select(zib, 3, 3);
   REQUIRE(Press(zib, CmdSortAscending));
   CHECK(WaitForInputHandled(zib));
-  CHECK(WaitForBox(zib, SortCaption, 1000) == nullptr);
+  CHECK(WaitForMessageBox(zib, SortCaption, 1000) == nullptr);
   CHECK(EditorText(zib) == L"pear\r\nfig\r\napple");
 }
 

@@ -38,8 +38,8 @@ TEST_CASE("empty and blank lines are not duplicated") {
   CHECK(Duplicate(u"a\r\n\r\nb", 3) == u"a\r\n\r\nb");
   CHECK(Duplicate(u"a\r\n  \t \r\nb", 3) == u"a\r\n  \t \r\nb");
   CHECK(Duplicate(u"  ", 0) == u"  ");
-  CHECK(IsBlankLine(u" \t\r\n"));
-  CHECK_FALSE(IsBlankLine(u" .  "));
-  CHECK_FALSE(IsBlankLine(u"\u4E00"));  // no one-byte form: not blank
-  CHECK_FALSE(IsBlankLine(u"\u00A0"));  // a byte of its own in the ANSI code page
+  CHECK(IsBlankForDuplicate(u" \t\r\n"));
+  CHECK_FALSE(IsBlankForDuplicate(u" .  "));
+  CHECK_FALSE(IsBlankForDuplicate(u"\u4E00"));  // no one-byte form: not blank
+  CHECK_FALSE(IsBlankForDuplicate(u"\u00A0"));  // a byte of its own in the ANSI code page
 }
