@@ -546,12 +546,16 @@ const TMenuEntry* FindMenuItem(const TMenus& menus, UINT id) {
 
 std::vector<HWND> Dialogs(const TZib& zib) { return TopWindows(zib.Process.dwProcessId, L"#32770"); }
 
+// The find dialog's labels carry the static id too, and its caption can be a
+// message box's ("Suchen"): its search field tells it apart.
+constexpr int FindWhatFieldId = 0x480;
+
 HWND WaitForMessageBox(const TZib& zib, std::wstring_view caption, DWORD timeoutMs) {
   HWND found = nullptr;
   WaitUntil(
       [&] {
         for (HWND d : Dialogs(zib))
-          if (GetDlgItem(d, 0xFFFF) && WindowText(d) == caption) found = d;
+          if (GetDlgItem(d, 0xFFFF) && !GetDlgItem(d, FindWhatFieldId) && WindowText(d) == caption) found = d;
         return found != nullptr;
       },
       timeoutMs);

@@ -137,8 +137,8 @@ const TMenuEntry* FindMenuItem(const TMenus& menus, UINT id);
 // Waits for a visible top-level dialog (#32770) of the process, optionally
 // with that caption; nullptr on time-out.
 HWND WaitForDialog(const TZib& zib, DWORD timeoutMs = DefaultWaitMs, std::wstring_view caption = L"");
-// Waits for a message box (a dialog with the static 0xFFFF) of the process
-// with that caption; nullptr on time-out.
+// Waits for a message box (a dialog with the static 0xFFFF, not the find or
+// replace dialog) of the process with that caption; nullptr on time-out.
 HWND WaitForMessageBox(const TZib& zib, std::wstring_view caption, DWORD timeoutMs = DefaultWaitMs);
 // The dialogs of the process shown right now.
 std::vector<HWND> Dialogs(const TZib& zib);

@@ -87,20 +87,6 @@ inline HWND WaitForFindDialog(TZib& zib) {
   return found;
 }
 
-// A message box (a dialog with the text static 0xFFFF, and not the find
-// dialog, whose labels have that id too) with the caption.
-inline HWND WaitForMessageBox(TZib& zib, std::wstring_view caption, DWORD timeoutMs = DefaultWaitMs) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND d : Dialogs(zib))
-          if (GetDlgItem(d, 0xFFFF) && !GetDlgItem(d, 0x480) && WindowText(d) == caption) found = d;
-        return found != nullptr;
-      },
-      timeoutMs);
-  return found;
-}
-
 // True when the keyboard focus of Zib's thread is the window or inside it.
 inline bool FocusIsIn(TZib& zib, HWND window) {
   GUITHREADINFO info{};
