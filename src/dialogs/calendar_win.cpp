@@ -2,6 +2,7 @@
 // Ctrl+Shift+K: a whole year asked for in the year prompt.
 #include "dialogs/calendar.h"
 #include "dialogs/dialogs_win.h"
+#include "dialogs/input_dialog_win.h"
 #include "editor/editor_win.h"
 
 void InsertCalendarThreeMonths() {
@@ -10,4 +11,8 @@ void InsertCalendarThreeMonths() {
   ReplaceSelectionText(ThreeMonthsAround(today.wYear, today.wMonth));
 }
 
-void InsertCalendarYear(HWND) {}
+void InsertCalendarYear(HWND owner) {
+  int year = 0;
+  if (!AskYear(owner, year)) return;
+  ReplaceSelectionText(YearCalendar(year));
+}

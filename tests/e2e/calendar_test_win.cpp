@@ -35,3 +35,32 @@ TEST_CASE("Ctrl+K replaces the selection with the three months around today; one
   REQUIRE(Keys(zib, L"Ctrl+Z"));
   CHECK(WaitUntil([&] { return EditorText(zib) == L"vor|nach"; }, 5000));
 }
+
+TEST_CASE("Ctrl+Shift+K inserts the year typed into the prompt; cancelling inserts nothing") {
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  REQUIRE(SetEditorText(zib, L"x"));
+  SelectInEditor(zib, 1, 1);
+  SYSTEMTIME today{};
+  GetLocalTime(&today);
+  REQUIRE(Keys(zib, L"Ctrl+Shift+K"));
+  HWND prompt = WaitForDialog(zib, DefaultWaitMs, L"Jahreskalender");
+  REQUIRE(prompt != nullptr);
+  CHECK(DialogItemText(prompt, 100) == std::to_wstring(today.wYear));
+  REQUIRE(SetDialogItemText(prompt, 100, L"2024"));
+  REQUIRE(PressButton(prompt, IDOK));
+  std::wstring year = L"x" + W(YearCalendar(2024));
+  CHECK(WaitUntil([&] { return EditorText(zib) == year; }));
+  CHECK(SelectionBecomes(zib, 1 + 2388, 1 + 2388));
+
+  REQUIRE(Keys(zib, L"Ctrl+Shift+K"));
+  prompt = WaitForDialog(zib, DefaultWaitMs, L"Jahreskalender");
+  REQUIRE(prompt != nullptr);
+  REQUIRE(PressButton(prompt, IDCANCEL));
+  REQUIRE(WaitForWindowGone(prompt));
+  REQUIRE(WaitForInputHandled(zib));
+  CHECK(EditorText(zib) == year);
+  // The year went in as one step: one undo takes all of it away.
+  REQUIRE(Keys(zib, L"Ctrl+Z"));
+  CHECK(WaitUntil([&] { return EditorText(zib) == L"x"; }, 5000));
+}
