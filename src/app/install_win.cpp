@@ -1,5 +1,214 @@
-// Placeholders until the installation lands: nothing is installed or removed.
+// The installation and removal runs: folders, registry, Start-menu shortcut.
+// The keys go into the 32-bit registry view and are deleted in that same view,
+// so a 64-bit build installs and removes the same entries the 32-bit one does.
 #include "app/install_win.h"
 
-int RunRemoval() { return 2; }
-int RunInstallation(bool) { return 0; }
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "app/install.h"
+#include "app/main_window_win.h"
+#include "app/shared_win.h"
+#include "platform/wide_win.h"
+
+namespace {
+
+constexpr REGSAM KeyAccess = KEY_ALL_ACCESS | KEY_WOW64_32KEY;
+
+// The views name constants built from literals, so each ends in a terminator.
+const wchar_t* Literal(std::u16string_view text) { return AsWide(text.data()); }
+
+// A path buffer holding the expanded form of one of the installation's paths.
+struct TPath {
+  wchar_t Text[PathCapacity + 1];
+};
+
+TPath Expanded(std::u16string_view path) {
+  TPath out;
+  lstrcpynW(out.Text, Literal(path), PathCapacity + 1);
+  ExpandInPlace(out.Text);
+  return out;
+}
+
+HKEY RootKey(TRegistryRoot root) { return root == TRegistryRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE; }
+
+HKEY CreateKey(HKEY root, const wchar_t* key) {
+  HKEY created = nullptr;
+  if (RegCreateKeyExW(root, key, 0, nullptr, REG_OPTION_NON_VOLATILE, KeyAccess, nullptr, &created, nullptr) !=
+      ERROR_SUCCESS)
+    return nullptr;
+  return created;
+}
+
+const wchar_t* ValueName(const wchar_t* name) { return name && *name ? name : nullptr; }
+
+void WriteRegistryEntries(const wchar_t* program, const wchar_t* date) {
+  for (const TRegistryEntry& entry : InstallationEntries(AsUtf16(program), AsUtf16(date))) {
+    HKEY root = RootKey(entry.Root);
+    const wchar_t* key = Literal(entry.Key);
+    const wchar_t* name = Literal(entry.ValueName);
+    switch (entry.Type) {
+      case TRegistryType::KeyOnly:
+        if (HKEY created = CreateKey(root, key)) RegCloseKey(created);
+        break;
+      case TRegistryType::String:
+        RegWriteString(root, key, name, AsWide(entry.Text.c_str()));
+        break;
+      case TRegistryType::Dword:
+        RegWriteDword(root, key, name, entry.Number);
+        break;
+    }
+  }
+}
+
+void DeleteKey(HKEY root, const wchar_t* key, bool withSubkeys) {
+  if (withSubkeys) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(root, key, 0, KeyAccess, &opened) == ERROR_SUCCESS) {
+      RegDeleteTreeW(opened, nullptr);
+      RegCloseKey(opened);
+    }
+  }
+  RegDeleteKeyExW(root, key, KEY_WOW64_32KEY, 0);
+}
+
+// Asks a running editor to close (CloseRunningInstance) and then gives it up
+// to three seconds more to end, so that its program file is free for the copy
+// or the removal. An editor that keeps running (its save prompt is open) is
+// left running.
+void CloseRunningEditor() {
+  HANDLE process = nullptr;
+  if (HWND other = FindWindowW(MainWindowClass, nullptr)) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(other, &id);
+    if (id != GetCurrentProcessId()) process = OpenProcess(SYNCHRONIZE, FALSE, id);
+  }
+  CloseRunningInstance();
+  if (process) {
+    WaitForSingleObject(process, 3000);
+    CloseHandle(process);
+  }
+}
+
+// True when the process already has administrator rights in full, so that a
+// restart with "runas" could not cure a failed copy and would only repeat it.
+bool RunsElevated() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  bool elevated = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
+                  elevation.TokenIsElevated;
+  CloseHandle(token);
+  return elevated;
+}
+
+void CreateStartMenuShortcut(const wchar_t* program) {
+  CreateDirectoryW(Expanded(StartMenuMakerPath).Text, nullptr);
+  CreateDirectoryW(Expanded(StartMenuFolderPath).Text, nullptr);
+  CreateShellLink(program, L"", L"", 0, 0, L"", Literal(ProductName), Expanded(ShortcutPath).Text);
+}
+
+}  // namespace
+
+bool RegWriteString(HKEY root, const wchar_t* key, const wchar_t* valueName, const wchar_t* text) {
+  HKEY opened = CreateKey(root, key);
+  if (!opened) return false;
+  DWORD bytes = static_cast<DWORD>((lstrlenW(text) + 1) * sizeof(wchar_t));
+  RegSetValueExW(opened, ValueName(valueName), 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes);
+  RegCloseKey(opened);
+  return true;
+}
+
+bool RegWriteDword(HKEY root, const wchar_t* key, const wchar_t* valueName, DWORD number) {
+  HKEY opened = CreateKey(root, key);
+  if (!opened) return false;
+  RegSetValueExW(opened, ValueName(valueName), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  RegCloseKey(opened);
+  return true;
+}
+
+void FormatShortDate(wchar_t* buffer, int size) {
+  if (size <= 0) return;
+  buffer[0] = 0;
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  if (GetDateFormatW(LOCALE_SYSTEM_DEFAULT, 0, &now, L"yyyy-MM-dd", buffer, size) <= 0) buffer[0] = 0;
+}
+
+bool CreateShellLink(const wchar_t* target, const wchar_t* arguments, const wchar_t* workingFolder,
+                     int showCommand, int iconIndex, const wchar_t* iconPath, const wchar_t* description,
+                     const wchar_t* linkPath) {
+  std::wstring folder = ToWide(ShellLinkWorkingFolder(workingFolder ? AsUtf16(workingFolder) : u"", AsUtf16(target)));
+  CoInitialize(nullptr);
+  IUnknown* object = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                              reinterpret_cast<void**>(&object)))) {
+    CoUninitialize();
+    return false;
+  }
+  IShellLinkW* link = nullptr;
+  if (SUCCEEDED(object->QueryInterface(IID_IShellLinkW, reinterpret_cast<void**>(&link)))) {
+    link->SetPath(target);
+    link->SetArguments(arguments);
+    link->SetWorkingDirectory(folder.c_str());
+    link->SetDescription(description);
+    link->SetIconLocation(iconPath, iconIndex);
+    link->SetShowCmd(showCommand);
+    link->Release();
+  }
+  IPersistFile* file = nullptr;
+  if (SUCCEEDED(object->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+    file->Save(linkPath, FALSE);
+    file->Release();
+  }
+  object->Release();
+  CoUninitialize();
+  return true;
+}
+
+int InstallProgram(bool silent) {
+  if (!silent && ShowIconMessage(nullptr, Literal(InstallPrompt), Literal(InstallCaption),
+                                 MB_YESNOCANCEL | MB_USERICON, L"i") != IDYES)
+    return 0;
+  CreateDirectoryW(Expanded(MakerFolderPath).Text, nullptr);
+  CreateDirectoryW(Expanded(ProgramFolderPath).Text, nullptr);
+  CloseRunningEditor();
+
+  TPath program = Expanded(InstalledProgramPath);
+  DeleteFileW(program.Text);
+  std::wstring self = CommandLineArg(0);
+  if (!CopyFileW(self.c_str(), program.Text, FALSE)) {
+    // As a rule for lack of administrator rights: the same run again, elevated.
+    // An elevated run that fails ends here; restarting it would fail the same
+    // way, again and again.
+    if (!RunsElevated()) {
+      std::wstring argument = CommandLineArg(1);
+      ShellExecuteW(nullptr, L"runas", self.c_str(), argument.c_str(), nullptr, SW_SHOWNORMAL);
+    }
+    return 1;
+  }
+
+  wchar_t date[64];
+  FormatShortDate(date, 64);
+  WriteRegistryEntries(program.Text, date);
+  CreateStartMenuShortcut(program.Text);
+  return 0;
+}
+
+int RemoveProgram() {
+  if (ShowIconMessage(nullptr, Literal(RemovalPrompt), Literal(RemovalCaption),
+                      MB_YESNOCANCEL | MB_USERICON | MB_DEFBUTTON2, L"i") != IDYES)
+    return 2;
+  DeleteFileW(Expanded(ShortcutPath).Text);
+  for (const TRegistryRemoval& removal : RemovalKeys())
+    DeleteKey(RootKey(removal.Root), Literal(removal.Key), removal.WithSubkeys);
+  CloseRunningEditor();
+
+  // The interpreter deletes the folders after this process has ended, the
+  // program file in the program folder included.
+  std::u16string script = RemovalScript(AsUtf16(Expanded(StartMenuFolderPath).Text),
+                                        AsUtf16(Expanded(ProgramFolderPath).Text));
+  ShellExecuteW(nullptr, L"open", L"cmd.exe", AsWide(script.c_str()), nullptr, SW_HIDE);
+  return 3;
+}

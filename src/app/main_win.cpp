@@ -23,8 +23,8 @@ bool ArgContains(int index, std::u16string_view part) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
-  if (ArgContains(1, u"Uninstall")) return RunRemoval();
-  if (ArgContains(0, u"Setup.exe")) return RunInstallation(ArgContains(1, u"-S") || ArgContains(1, u"/S"));
+  if (ArgContains(1, u"Uninstall")) return RemoveProgram();
+  if (ArgContains(0, u"Setup.exe")) return InstallProgram(ArgContains(1, u"-S") || ArgContains(1, u"/S"));
 
   FindReplaceMessage = RegisterWindowMessageW(L"commdlg_FindReplace");
   if (!RegisterMainWindowClass(instance)) return 255;
