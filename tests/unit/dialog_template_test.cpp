@@ -36,25 +36,22 @@ TEST_CASE("the template: header bytes, boxes in layout units, zero words after")
   CHECK(Short(bytes, 16) == 32767);
 }
 
-TEST_CASE("number prompt and character table controls") {
+TEST_CASE("controls: buttons from the bottom edge, 4.5 units truncated, the list above them") {
   TControlSpec p[NumberPromptControlCount];
   NumberPromptControls(5, 80, u"&Zeilennummer:", p);
   CHECK(std::u16string(p[0].text) == u"&Zeilennummer:");
-  CHECK((p[0].x == 5 && p[0].y == 10 && p[0].width == 75 && p[0].height == 20));
-  CHECK((p[1].id == NumberFieldId && p[1].exStyle == 0x200 && p[1].style == 0x50012080));
-  CHECK((p[1].x == 5 && p[1].y == 30 && p[1].width == 240 && p[1].height == 20));
-  CHECK((p[2].id == 1 && p[2].style == 0x50010301 && std::u16string(p[2].text) == u"&Ok"));
-  CHECK((p[2].x == 40 && p[2].y == 45 && p[2].width == 75 && p[2].height == 22));
-  CHECK((p[3].id == 2 && p[3].style == 0x50010300 && std::u16string(p[3].text) == u"Abbrechen"));
-  CHECK((p[3].x == 140 && p[3].y == 45));
+  CHECK((p[1].id == NumberFieldId && p[1].y == 30 && p[1].width == 240));
+  CHECK((p[2].id == 1 && p[2].x == 40 && p[2].y == 45 && p[2].height == 22));
+  CHECK((p[3].id == 2 && p[3].x == 140 && p[3].y == 45 && p[3].height == 22));
+  NumberPromptControls(3, 80, u"", p);
+  CHECK(p[2].height == 13);
 
   TControlSpec t[CharTableControlCount];
   CharTableControls(5, 131, 400, t);
-  CHECK((std::u16string(t[0].className) == u"LISTBOX" && t[0].id == CharTableList && t[0].style == 0x50210141));
-  CHECK((t[0].x == 0 && t[0].y == 0 && t[0].width == 131 && t[0].height == 355));
+  CHECK((t[0].id == CharTableList && t[0].width == 131 && t[0].height == 355));
   CHECK(std::u16string(t[1].text) == u"\U0001F4CB &Einf\u00FCgen");
   CHECK((t[1].id == 1 && t[1].x == 5 && t[1].y == 370 && t[1].width == 70 && t[1].height == 22));
-  CHECK((t[2].id == 2 && t[2].x == 75 && t[2].y == 370 && t[2].width == 65 && t[2].height == 22));
+  CHECK((t[2].id == 2 && t[2].x == 75 && t[2].y == 370 && t[2].width == 65));
 }
 
 TEST_CASE("the number field: whole signed 32-bit decimals only") {
