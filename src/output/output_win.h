@@ -3,12 +3,25 @@
 
 #include <windows.h>
 
-enum TPrintFont { FixedPitch, SansSerif };
+#include <string_view>
 
-extern wchar_t SwriterPath[MAX_PATH];  // empty when LibreOffice Writer was not found
-extern wchar_t CpdfPath[MAX_PATH];     // empty when cpdf was not found
+#include "output/print.h"
 
+constexpr int ConverterPathSize = 264;
+extern wchar_t SwriterPath[ConverterPathSize];  // empty when LibreOffice Writer was not found
+extern wchar_t CpdfPath[ConverterPathSize];     // empty when cpdf was not found or failed its test run
+
+// Finds LibreOffice Writer and cpdf and test-runs cpdf (at start-up).
 void LocatePdfConverters();
-void PrintDocument(TPrintFont font);
-void ExportPdfViaLibreOffice(HWND owner);
-void ExportPdfViaCpdf(HWND owner);
+
+// Ctrl+P and Ctrl+Shift+P: the print dialog, then the whole text in the mode's font.
+void PrintDocument(TPrintMode mode);
+
+// Alt+L and Alt+P: the saved document to a PDF beside it, which is then
+// opened; true when the PDF was made and opened.
+bool ExportPdfViaLibreOffice(HWND owner);
+bool ExportPdfViaCpdf(HWND owner);
+
+// Runs the command line in a new console and waits for it while dispatching
+// the thread's messages; the exit code, or -1 when it could not be started.
+int RunAndWait(std::u16string_view commandLine, const wchar_t* title, WORD show, WORD fillAttribute);

@@ -1,0 +1,73 @@
+#include "output/pdf_export.h"
+
+#include "app/shared.h"
+#include "document/encoding.h"
+#include "output/print.h"
+
+std::u16string ChangeExtension(std::u16string_view path, std::u16string_view extension) {
+  std::size_t nameStart = path.size() - FileNamePart(path).size();
+  std::size_t dot = path.find_last_of(u'.');
+  std::u16string result;
+  if (dot == std::u16string_view::npos || dot < nameStart) {
+    result.append(path);
+    result.push_back(u'.');
+  } else {
+    result.append(path.substr(0, dot + 1));
+  }
+  result.append(extension);
+  return result;
+}
+
+std::u16string_view FileNamePart(std::u16string_view path) { return BaseName(path); }
+
+TPdfJob PdfJob(std::u16string_view doc, std::u16string_view cpdf, std::u16string_view writer, bool dos) {
+  TPdfJob job;
+  job.Cpdf = cpdf;
+  job.Writer = writer;
+  job.Doc = doc;
+  job.Txt = ChangeExtension(doc, u"utf8");
+  job.Pdf = ChangeExtension(doc, u"pdf");
+  job.Name = FileNamePart(doc);
+  job.Dos = dos;
+  return job;
+}
+
+namespace {
+
+std::u16string Quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
+
+}  // namespace
+
+std::u16string PdfCommandLine(TPdfPass pass, const TPdfJob& job) {
+  std::u16string cpdf = Quoted(job.Cpdf);
+  std::u16string pdf = Quoted(job.Pdf);
+  switch (pass) {
+    case TypesetPass:
+      return cpdf + u" -load-ttf Consola=\"C:\\Windows\\Fonts\\consola.ttf\" -typeset " + Quoted(job.Txt) +
+             u" -utf8 -create-pdf-papersize a4portrait -font Consola -font-size 9.5 -o " + pdf;
+    case ShiftPass: return cpdf + u" -shift \"45 0\" " + pdf + u" -o " + pdf;
+    case PageNumberPass:
+      return cpdf + u" -add-text \"- %Page -\" -font \"Times-Bold\" -font-size 9 -bottom 20 " + pdf +
+             u" 2-end -o " + pdf;
+    case DatePass:
+      return cpdf + u" -add-text \"\\%Y-\\%m-\\%d\" -font \"Times-Roman\" -font-size 8 -bottomright \"39 20\" " + pdf +
+             u" -o " + pdf;
+    case FileNamePass:
+      return cpdf + u" -add-text " + Quoted(job.Name) +
+             u" -font \"Times-Roman\" -font-size 8 -bottomleft \"39 20\" " + pdf + u" -o " + pdf;
+    case WriterPass: {
+      std::u16string filter = job.Dos ? u" --infilter=\"Text (encoded):IBM_437,,Liberation Mono,\" " : u"";
+      return Quoted(job.Writer) + u" --headless --convert-to pdf " + filter + u" " + Quoted(job.Doc);
+    }
+  }
+  return std::u16string();
+}
+
+std::u16string PdfFailureMessage(std::u16string_view doc) {
+  return u"Der PDF-Export von\r\n" + std::u16string(doc) +
+         u"\r\nist fehlgeschlagen.\r\n\r\n(Cpdf blockiert gewisse Unicode Zeichen)";
+}
+
+std::string TempUtf8Bytes(std::u16string_view text) { return std::string(Utf8Bom) + EncodeUtf8(text); }
+
+bool IsTempUtf8Name(std::u16string_view path) { return ContainsNoCase(path, u".utf8").has_value(); }

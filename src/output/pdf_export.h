@@ -1,0 +1,56 @@
+// The PDF export's rules: the paths derived from the document's name, the
+// converters' command lines and the temporary UTF-8 copy of the text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The path with the text after the last "." of its file name replaced by the
+// extension; a file name without "." gets "." and the extension appended.
+// Dots in folder names are left alone.
+std::u16string ChangeExtension(std::u16string_view path, std::u16string_view extension);
+
+// The part after the last "\" or "/" (brief.txt).
+std::u16string_view FileNamePart(std::u16string_view path);
+
+// Everything one export passes to the converters.
+struct TPdfJob {
+  std::u16string Cpdf;    // CpdfPath
+  std::u16string Writer;  // SwriterPath
+  std::u16string Doc;     // the document's full file name
+  std::u16string Txt;     // the temporary UTF-8 copy beside it
+  std::u16string Pdf;     // the PDF beside it
+  std::u16string Name;    // the display name stamped on the pages
+  bool Dos = false;       // a code page 437 document
+};
+
+TPdfJob PdfJob(std::u16string_view doc, std::u16string_view cpdf, std::u16string_view writer, bool dos);
+
+enum TPdfPass {
+  TypesetPass,     // cpdf: the UTF-8 copy to an A4 PDF
+  ShiftPass,       // cpdf: MS-DOS documents shifted right
+  PageNumberPass,  // cpdf: "- n -" from page 2 on
+  DatePass,        // cpdf: the date at the bottom right
+  FileNamePass,    // cpdf: the display name at the bottom left
+  WriterPass,      // LibreOffice: the saved file itself to PDF
+};
+
+// The command line of one converter run; paths are quoted, never escaped.
+std::u16string PdfCommandLine(TPdfPass pass, const TPdfJob& job);
+
+// The message after a failed typesetting run.
+std::u16string PdfFailureMessage(std::u16string_view doc);
+
+// The bytes of the temporary copy: the UTF-8 mark, then the text in UTF-8.
+std::string TempUtf8Bytes(std::u16string_view text);
+
+// Whether a temporary file may be deleted: only a name containing ".utf8".
+bool IsTempUtf8Name(std::u16string_view path);
+
+// The export's messages and captions.
+constexpr char16_t NothingToExportText[] = u"Nichts zum Exportieren vorhanden.";
+constexpr char16_t NotSavedText[] = u"Nicht gespeicherte Datei.\r\nPDF-Export nicht möglich.";
+constexpr char16_t CpdfCaption[] = u"Z·i·b: PDF-Export (via CPDF)";
+constexpr char16_t WriterCaption[] = u"Z·i·b: PDF-Export (via LibreOffice)";
+constexpr char16_t FailureCaption[] = u"Z·i·b: PDF-Export";
+constexpr char16_t WriterBusyText[] = u"LibreOffice erstellt PDF . . .";

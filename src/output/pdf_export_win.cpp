@@ -1,0 +1,169 @@
+// Alt+P and Alt+L: PDF export by running cpdf and LibreOffice Writer, waiting
+// for each while the window stays responsive.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/appearance_win.h"
+#include "app/shared_win.h"
+#include "document/document_state.h"
+#include "editor/editor_win.h"
+#include "output/output_win.h"
+#include "output/pdf_export.h"
+#include "platform/wide_win.h"
+
+wchar_t SwriterPath[ConverterPathSize] = L"";
+wchar_t CpdfPath[ConverterPathSize] = L"";
+
+namespace {
+
+const wchar_t PassTitle[] = L"PDF Export...";
+constexpr WORD HiddenFill = 0x4E;  // yellow on red
+constexpr WORD ShownFill = 7;
+
+// The pattern with environment variables expanded; empty when the result
+// does not fit the path buffer.
+void ExpandConverterPath(const wchar_t* pattern, wchar_t (&path)[ConverterPathSize]) {
+  wchar_t expanded[1025];
+  DWORD n = ExpandEnvironmentStringsW(pattern, expanded, 1025);
+  const wchar_t* result = n == 0 || n > 1025 ? pattern : expanded;
+  if (lstrlenW(result) >= ConverterPathSize) {
+    path[0] = L'\0';
+    return;
+  }
+  lstrcpynW(path, result, ConverterPathSize);
+}
+
+// The temporary copy: UTF-8 with its mark. A file that cannot be created is
+// left out; the typesetting run then fails and says so.
+void WriteTempUtf8(std::u16string_view text, const std::u16string& path) {
+  HANDLE file = CreateFileW(AsWide(path.c_str()), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  std::string bytes = TempUtf8Bytes(text);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+void DeleteTempUtf8(const std::u16string& path) {
+  if (IsTempUtf8Name(path) && FileExists(AsWide(path.c_str()))) DeleteFileW(AsWide(path.c_str()));
+}
+
+int Run(TPdfPass pass, const TPdfJob& job, WORD show, WORD fill) {
+  return RunAndWait(PdfCommandLine(pass, job), PassTitle, show, fill);
+}
+
+// The text to export, or nothing after the message that explains why not.
+bool ExportableText(HWND owner, const char16_t* caption, std::u16string& text) {
+  text = GetEditorText();
+  const char16_t* problem = nullptr;
+  if (text.empty()) problem = NothingToExportText;
+  else if (DocumentState.Modified || DocumentState.FileName.empty()) problem = NotSavedText;
+  if (!problem) return true;
+  MessageBoxW(owner, AsWide(problem), AsWide(caption), MB_ICONWARNING);
+  return false;
+}
+
+}  // namespace
+
+void LocatePdfConverters() {
+  ExpandConverterPath(L"%ProgramW6432%\\LibreOffice\\program\\swriter.exe", SwriterPath);
+  if (!FileExists(SwriterPath)) SwriterPath[0] = L'\0';
+  ExpandConverterPath(L"%ProgramFiles(x86)%\\Dornef\\Pdfwrk\\cpdf.exe", CpdfPath);
+  if (!CpdfPath[0] || !FileExists(CpdfPath)) lstrcpynW(CpdfPath, L"CPDF.EXE", ConverterPathSize);
+  std::u16string test = u"\"";
+  test += AsUtf16(CpdfPath);
+  test += u'"';
+  if (RunAndWait(test, L"CPDF-Test", SW_HIDE, HiddenFill) != 0) CpdfPath[0] = L'\0';
+}
+
+// Waits without spinning: sleeps until the process ends or a message arrives,
+// then dispatches everything pending. A quit request taken from the queue on
+// the way is posted again, so the message loop still ends.
+int RunAndWait(std::u16string_view commandLine, const wchar_t* title, WORD show, WORD fillAttribute) {
+  wchar_t titleCopy[64];
+  lstrcpynW(titleCopy, title, 64);
+  wchar_t folder[MAX_PATH + 1];
+  DWORD folderLength = GetCurrentDirectoryW(MAX_PATH + 1, folder);
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  startup.lpTitle = titleCopy;
+  startup.dwX = 0;
+  startup.dwY = 0;
+  startup.dwXCountChars = 136;
+  startup.dwYCountChars = 64;
+  startup.dwFillAttribute = fillAttribute;
+  startup.wShowWindow = show;
+  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USEPOSITION | STARTF_USECOUNTCHARS | STARTF_USEFILLATTRIBUTE;
+  std::wstring line = ToWide(commandLine);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | HIGH_PRIORITY_CLASS,
+                      nullptr, folderLength > 0 && folderLength <= MAX_PATH ? folder : nullptr, &startup, &process))
+    return -1;
+  bool quit = false;
+  WPARAM quitCode = 0;
+  while (MsgWaitForMultipleObjectsEx(1, &process.hProcess, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) !=
+         WAIT_OBJECT_0) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        quit = true;
+        quitCode = msg.wParam;
+        continue;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  if (quit) PostQuitMessage(static_cast<int>(quitCode));
+  return static_cast<int>(code);
+}
+
+bool ExportPdfViaCpdf(HWND owner) {
+  if (!FileExists(CpdfPath)) return false;
+  std::u16string text;
+  if (!ExportableText(owner, CpdfCaption, text)) return false;
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  TPdfJob job = PdfJob(DocumentState.FileName, AsUtf16(CpdfPath), AsUtf16(SwriterPath),
+                       DocumentState.Encoding == Dos437);
+  WriteTempUtf8(text, job.Txt);
+  if (Run(TypesetPass, job, SW_HIDE, HiddenFill) != 0) {
+    std::u16string message = PdfFailureMessage(job.Doc);
+    MessageBoxW(owner, AsWide(message.c_str()), AsWide(FailureCaption), MB_ICONWARNING);
+    DeleteTempUtf8(job.Txt);
+    return false;
+  }
+  if (job.Dos && Run(ShiftPass, job, SW_HIDE, HiddenFill) != 0) return false;
+  for (TPdfPass pass : {PageNumberPass, DatePass, FileNamePass})
+    if (Run(pass, job, SW_HIDE, HiddenFill) != 0) return false;
+  ShellExecuteW(owner, L"open", AsWide(job.Pdf.c_str()), nullptr, nullptr, SW_SHOWNORMAL);
+  DeleteTempUtf8(job.Txt);
+  return true;
+}
+
+bool ExportPdfViaLibreOffice(HWND owner) {
+  if (!FileExists(SwriterPath)) return false;
+  std::u16string text;
+  if (!ExportableText(owner, WriterCaption, text)) return false;
+  TPdfJob job = PdfJob(DocumentState.FileName, AsUtf16(CpdfPath), AsUtf16(SwriterPath),
+                       DocumentState.Encoding == Dos437);
+  lstrcpynW(BusyText, AsWide(WriterBusyText), 64);
+  ShowWindow(EditorWindow(), SW_HIDE);
+  InvalidateRect(owner, nullptr, TRUE);
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  bool done = false;
+  if (Run(WriterPass, job, SW_SHOWNORMAL, ShownFill) == 0) {
+    if (FileExists(CpdfPath))
+      for (TPdfPass pass : {PageNumberPass, DatePass, FileNamePass}) Run(pass, job, SW_HIDE, HiddenFill);
+    ShellExecuteW(owner, L"open", AsWide(job.Pdf.c_str()), nullptr, nullptr, SW_SHOWNORMAL);
+    done = true;
+  }
+  ShowWindow(EditorWindow(), SW_SHOWNORMAL);
+  InvalidateRect(owner, nullptr, TRUE);
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  return done;
+}

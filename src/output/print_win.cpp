@@ -1,0 +1,121 @@
+// Ctrl+P and Ctrl+Shift+P: the classic print dialog, then the editor's text in
+// wrapped paragraphs with a footer of file name, page number and date.
+#include <windows.h>
+#include <commdlg.h>
+
+#include "app/appearance_win.h"
+#include "app/main_window_win.h"
+#include "app/shared_win.h"
+#include "document/document_state.h"
+#include "editor/editor_win.h"
+#include "output/output_win.h"
+#include "output/print.h"
+#include "platform/wide_win.h"
+
+namespace {
+
+const wchar_t PrintDialogKey[] = L"Software\\Microsoft\\Print\\UnifiedPrintDialog";
+const wchar_t PrintDialogValue[] = L"PreferLegacyPrintDialog";
+
+void WritePrintDialogSetting(DWORD value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, PrintDialogKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return;
+  RegSetValueExW(key, PrintDialogValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  RegCloseKey(key);
+}
+
+HFONT CreatePrintFont(HDC dc, TPrintMode mode) {
+  int points = mode == FixedPitch ? 11 : 12;
+  const wchar_t* face = L"Consolas";
+  if (mode == SansSerif) face = FileExists(L"%WINDIR%\\Fonts\\aptos.ttf") ? L"Aptos" : L"Arial";
+  return CreateFontW(FontHeight(points, GetDeviceCaps(dc, LOGPIXELSY)), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     FIXED_PITCH | FF_MODERN, face);
+}
+
+int TextWidth(HDC dc, std::u16string_view text) {
+  SIZE size = {};
+  if (text.empty() || !GetTextExtentPoint32W(dc, AsWide(text.data()), static_cast<int>(text.size()), &size)) return 0;
+  return size.cx;
+}
+
+void PrintFooter(HDC dc, const TPageLayout& layout, int page) {
+  std::u16string_view name = BaseName(DocumentState.FileName);
+  if (!name.empty()) TextOutW(dc, layout.FooterLeft, layout.TextBottom, AsWide(name.data()), static_cast<int>(name.size()));
+  std::u16string number = PageNumberText(page);
+  if (!number.empty())
+    TextOutW(dc, FooterCentreX(layout, TextWidth(dc, number)), layout.TextBottom, AsWide(number.c_str()),
+             static_cast<int>(number.size()));
+  SYSTEMTIME now = {};
+  GetLocalTime(&now);
+  wchar_t date[64] = {};
+  int length = GetDateFormatW(LOCALE_SYSTEM_DEFAULT, 0, &now, L"yyyy-MM-dd", date, 64);
+  if (length > 1) {
+    std::u16string_view text(AsUtf16(date), length - 1);
+    TextOutW(dc, FooterDateX(layout, TextWidth(dc, text)), layout.TextBottom, date, length - 1);
+  }
+}
+
+// Prints the editor's text on an open printer context: measures every
+// paragraph wrapped to the text width, places them on pages, then draws page
+// by page with the footer at the end of each.
+void PrintPages(HDC dc, TPrintMode mode) {
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  HFONT font = CreatePrintFont(dc, mode);
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  TPageLayout layout = PageLayout({GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES),
+                                   GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY)});
+  std::u16string text = PrintableText(GetEditorText());
+  std::vector<TParagraph> paragraphs = SplitParagraphs(text);
+  for (TParagraph& paragraph : paragraphs) {
+    if (paragraph.Length == 0) continue;
+    RECT rect = {0, 0, layout.TextRight - layout.TextLeft, 0};
+    DrawTextW(dc, AsWide(text.data() + paragraph.Start), static_cast<int>(paragraph.Length), &rect,
+              DT_CALCRECT | DT_WORDBREAK);
+    paragraph.Height = rect.bottom - rect.top;
+  }
+  PlaceParagraphs(paragraphs, layout);
+
+  std::u16string jobName = PrintJobName(DocumentState.FileName);
+  DOCINFOW job = {};
+  job.cbSize = sizeof job;
+  job.lpszDocName = AsWide(jobName.c_str());
+  StartDocW(dc, &job);
+  StartPage(dc);
+  int page = 1;
+  for (const TParagraph& paragraph : paragraphs) {
+    if (paragraph.Length == 0) continue;
+    if (paragraph.Page != page) {
+      PrintFooter(dc, layout, page);
+      EndPage(dc);
+      page = paragraph.Page;
+      StartPage(dc);
+    }
+    RECT rect = {layout.TextLeft, paragraph.Top, layout.TextRight, paragraph.Top + paragraph.Height};
+    DrawTextW(dc, AsWide(text.data() + paragraph.Start), static_cast<int>(paragraph.Length), &rect, DT_WORDBREAK);
+  }
+  PrintFooter(dc, layout, page);
+  EndPage(dc);
+  EndDoc(dc);
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+}
+
+}  // namespace
+
+void PrintDocument(TPrintMode mode) {
+  DWORD old = RegReadDword(HKEY_CURRENT_USER, PrintDialogKey, PrintDialogValue);
+  if (old != 1) WritePrintDialogSetting(1);
+  PRINTDLGW dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = MainWindow;
+  dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
+  if (PrintDlgW(&dialog) && dialog.hDC) PrintPages(dialog.hDC, mode);
+  if (dialog.hDC) DeleteDC(dialog.hDC);
+  if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
+  if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
+  WritePrintDialogSetting(old);
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+}
