@@ -1,0 +1,380 @@
+// End-to-end tests of printing and the PDF export. The test prefix has no
+// printer, so printing shows what the platform shows then, and the export runs
+// a stand-in converter (fake_converter.exe) found through the environment
+// variables that the converter paths are made of.
+#include <doctest/doctest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "document/encoding.h"
+#include "driver_win.h"
+#include "output/pdf_export.h"
+#include "text_helpers_win.h"
+
+namespace {
+
+std::wstring W(std::u16string_view s) { return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size()); }
+std::u16string U(std::wstring_view s) { return std::u16string(reinterpret_cast<const char16_t*>(s.data()), s.size()); }
+
+// --- Printing ------------------------------------------------------------------
+
+const wchar_t PrintDialogKey[] = L"Software\\Microsoft\\Print\\UnifiedPrintDialog";
+const wchar_t PrintDialogValue[] = L"PreferLegacyPrintDialog";
+
+// The value as (present, value).
+std::pair<bool, DWORD> ReadPrintSetting() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, PrintDialogKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return {false, 0};
+  DWORD data = 0, size = sizeof data, type = 0;
+  bool present = RegQueryValueExW(key, PrintDialogValue, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) ==
+                 ERROR_SUCCESS;
+  RegCloseKey(key);
+  return {present, data};
+}
+
+void WritePrintSetting(bool present, DWORD value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, PrintDialogKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return;
+  if (present)
+    RegSetValueExW(key, PrintDialogValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  else
+    RegDeleteValueW(key, PrintDialogValue);
+  RegCloseKey(key);
+}
+
+// Puts the value back as it was before the test, on every path out of it.
+struct TKeepPrintSetting {
+  std::pair<bool, DWORD> Before = ReadPrintSetting();
+  ~TKeepPrintSetting() { WritePrintSetting(Before.first, Before.second); }
+};
+
+}  // namespace
+
+TEST_CASE("printing: the print dialog forces the classic dialog while open; Cancel leaves all as it was") {
+  TKeepPrintSetting keep;
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  REQUIRE(Type(zib, L"Zeile eins\nZeile zwei"));
+  const std::wstring title = Title(zib);
+  const std::wstring text = EditorText(zib);
+
+  struct TCase {
+    const wchar_t* chord;
+    bool present;
+    DWORD before;
+    DWORD after;  // a missing value is created with 0
+  };
+  const TCase cases[] = {{L"Ctrl+P", false, 0, 0}, {L"Ctrl+Shift+P", true, 1, 1}, {L"Ctrl+P", true, 0, 0},
+                         {L"Ctrl+Shift+P", true, 5, 5}};
+  for (const TCase& c : cases) {
+    CAPTURE(c.present);
+    CAPTURE(c.before);
+    WritePrintSetting(c.present, c.before);
+    REQUIRE(BringToFront(zib));
+    PressKeys(c.chord);
+    // The print dialog owned by the main window; in a prefix without a
+    // printer the platform says so in a message box instead.
+    HWND dialog = WaitForDialog(zib);
+    REQUIRE(dialog != nullptr);
+    CHECK(ReadPrintSetting() == std::pair<bool, DWORD>(true, 1));
+    bool noPrinter = GetDlgItem(dialog, 0xFFFF) != nullptr;
+    if (!noPrinter) CHECK(GetWindow(dialog, GW_OWNER) == zib.Main);
+    if (c.before == 0) {
+      Sleep(300);
+      SaveScreenshot(dialog, noPrinter ? L"print-no-printer" : L"print-dialog");
+    }
+    REQUIRE(PressButton(dialog, noPrinter ? IDOK : IDCANCEL));
+    REQUIRE(WaitForWindowGone(dialog));
+    CHECK(WaitUntil([&] { return ReadPrintSetting() == std::pair<bool, DWORD>(true, c.after); }, 5000));
+    CHECK(Dialogs(zib).empty());
+    CHECK(Title(zib) == title);
+    CHECK(EditorText(zib) == text);
+  }
+  CHECK(IsRunning(zib));
+}
+
+namespace {
+
+// --- PDF export ----------------------------------------------------------------
+
+// The stand-in converter installed where the editor looks for cpdf and
+// LibreOffice Writer: the two program-folder variables point into the test's
+// folder while the record lives. While it lives, PDF files open with the
+// stand-in too (it notes "open" and the file), unless the prefix already
+// has its own choice for them. (Wine's shell reads the machine's classes
+// only, not the user's.)
+struct TConverters {
+  std::wstring Root = ScratchFolder(L"pdf-export");
+  std::wstring CpdfFolder = Root + L"\\x86\\Dornef\\Pdfwrk";
+  std::wstring WriterFolder = Root + L"\\w64\\LibreOffice\\program";
+  std::wstring Cpdf = CpdfFolder + L"\\cpdf.exe";
+  std::wstring Writer = WriterFolder + L"\\swriter.exe";
+  std::vector<std::pair<std::wstring, std::wstring>> SavedEnvironment;
+  bool OwnsPdfAssociation = false;
+
+  TConverters() {
+    for (const wchar_t* folder : {L"\\x86", L"\\x86\\Dornef", L"\\x86\\Dornef\\Pdfwrk", L"\\w64", L"\\w64\\LibreOffice",
+                                  L"\\w64\\LibreOffice\\program", L"\\Texte"})
+      CreateDirectoryW((Root + folder).c_str(), nullptr);
+    for (const std::wstring& folder : {CpdfFolder, WriterFolder})
+      for (const wchar_t* file : {L"\\calls.log", L"\\typeset-input.bin", L"\\fail-on.txt", L"\\sleep-ms.txt"})
+        DeleteFileW((folder + file).c_str());
+    std::wstring fake = ProgramFolder() + L"\\fake_converter.exe";
+    REQUIRE(CopyFileW(fake.c_str(), Cpdf.c_str(), FALSE));
+    REQUIRE(CopyFileW(fake.c_str(), Writer.c_str(), FALSE));
+    SetVariable(L"ProgramFiles(x86)", Root + L"\\x86");
+    SetVariable(L"ProgramW6432", Root + L"\\w64");
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\.pdf", 0, KEY_READ, &key) == ERROR_SUCCESS) {
+      RegCloseKey(key);
+      return;
+    }
+    OwnsPdfAssociation = true;
+    SetDefault(L"Software\\Classes\\.pdf", L"ZibTest.Pdf");
+    SetDefault(L"Software\\Classes\\ZibTest.Pdf\\shell\\open\\command", L"\"" + Cpdf + L"\" open \"%1\"");
+  }
+
+  ~TConverters() {
+    for (const auto& [name, value] : SavedEnvironment)
+      SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
+    if (OwnsPdfAssociation) {
+      RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\.pdf");
+      RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\ZibTest.Pdf");
+    }
+  }
+
+  void SetVariable(const wchar_t* name, const std::wstring& value) {
+    wchar_t old[1024] = L"";
+    GetEnvironmentVariableW(name, old, 1024);
+    SavedEnvironment.emplace_back(name, old);
+    SetEnvironmentVariableW(name, value.c_str());
+  }
+
+  static void SetDefault(const wchar_t* path, const std::wstring& value) {
+    HKEY key = nullptr;
+    REQUIRE(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) ==
+            ERROR_SUCCESS);
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+  }
+
+  // The command lines the converter in that folder was started with.
+  static std::vector<std::wstring> Calls(const std::wstring& folder) {
+    std::string bytes;
+    ReadFileBytes(folder + L"\\calls.log", bytes);
+    std::vector<std::wstring> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
+      std::string line = bytes.substr(start, end - start);
+      std::wstring wide(line.size(), L'\0');
+      wide.resize(MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), wide.data(),
+                                      static_cast<int>(wide.size())));
+      lines.push_back(wide);
+    }
+    return lines;
+  }
+  std::vector<std::wstring> CpdfCalls() const { return Calls(CpdfFolder); }
+  std::vector<std::wstring> WriterCalls() const { return Calls(WriterFolder); }
+
+  // The cpdf stand-in ends with code 1 when its command line contains the text.
+  void FailOn(const std::string& part) const {
+    for (const std::wstring& folder : {CpdfFolder, WriterFolder}) {
+      if (part.empty()) DeleteFileW((folder + L"\\fail-on.txt").c_str());
+      else WriteFileBytes(folder + L"\\fail-on.txt", part);
+    }
+  }
+  void SleepEachRun(int ms) const { WriteFileBytes(CpdfFolder + L"\\sleep-ms.txt", std::to_string(ms)); }
+
+  // The job the editor makes of the document.
+  TPdfJob Job(const std::wstring& doc, bool dos) const { return PdfJob(U(doc), U(Cpdf), U(Writer), dos); }
+  std::wstring StartupTest() const { return L"\"" + Cpdf + L"\""; }
+  std::wstring OpenCall(const TPdfJob& job) const { return L"\"" + Cpdf + L"\" open \"" + W(job.Pdf) + L"\""; }
+};
+
+std::wstring Line(TPdfPass pass, const TPdfJob& job) { return W(PdfCommandLine(pass, job)); }
+
+bool Exists(const std::u16string& path) { return GetFileAttributesW(W(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string Narrow(const std::wstring& text) {
+  std::string bytes(text.size() * 3, '\0');
+  bytes.resize(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
+                                   static_cast<int>(bytes.size()), nullptr, nullptr));
+  return bytes;
+}
+
+// Waits until the converter's calls are the wanted ones; names both when not.
+bool CallsBecome(const std::vector<std::wstring>& want, const std::function<std::vector<std::wstring>()>& calls,
+                 DWORD timeoutMs = 30000) {
+  if (WaitUntil([&] { return calls() == want; }, timeoutMs)) return true;
+  std::string report = "wanted:\n";
+  for (const std::wstring& line : want) report += "  " + Narrow(line) + "\n";
+  report += "got:\n";
+  for (const std::wstring& line : calls()) report += "  " + Narrow(line) + "\n";
+  MESSAGE(report);
+  return false;
+}
+
+void AnswerBox(TZib& zib, std::u16string_view caption, std::u16string_view text) {
+  HWND box = WaitForMessageBox(zib, W(caption));
+  REQUIRE(box != nullptr);
+  CHECK(MessageText(box) == W(text));
+  CHECK(GetWindow(box, GW_OWNER) == zib.Main);
+  REQUIRE(PressButton(box, IDOK));
+  REQUIRE(WaitForWindowGone(box));
+}
+
+bool MenuEnabled(TZib& zib, unsigned short id) {
+  TMenus menus;
+  if (!ReadMenus(zib, menus, true)) return false;
+  const TMenuEntry* item = FindMenuItem(menus, id);
+  return item && !item->Grayed();
+}
+
+}  // namespace
+
+TEST_CASE("PDF export: with nothing saved to export only the message shows, and no converter runs") {
+  TConverters converters;
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  // Found at start-up; cpdf had its test run.
+  CHECK(MenuEnabled(zib, CmdPdfCpdf));
+  CHECK(MenuEnabled(zib, CmdPdfLibreOffice));
+  CHECK(converters.CpdfCalls() == std::vector<std::wstring>{converters.StartupTest()});
+
+  REQUIRE(Keys(zib, L"Alt+P"));
+  AnswerBox(zib, CpdfCaption, NothingToExportText);
+  REQUIRE(Keys(zib, L"Alt+L"));
+  AnswerBox(zib, WriterCaption, NothingToExportText);
+  REQUIRE(Type(zib, L"ungespeichert"));
+  REQUIRE(Keys(zib, L"Alt+P"));
+  AnswerBox(zib, CpdfCaption, NotSavedText);
+  REQUIRE(Keys(zib, L"Alt+L"));
+  AnswerBox(zib, WriterCaption, NotSavedText);
+
+  CHECK(converters.CpdfCalls() == std::vector<std::wstring>{converters.StartupTest()});
+  CHECK(converters.WriterCalls().empty());
+  CHECK(IsWindowVisible(Editor(zib)));
+}
+
+TEST_CASE("PDF export via cpdf and via LibreOffice: the passes, the UTF-8 copy, the opened PDF") {
+  TConverters converters;
+  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
+  const std::u16string text = u"Grüße aus Köln\r\n€ und 😀\r\n";
+  REQUIRE(WriteFileBytes(doc, EncodeUtf8(text)));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  REQUIRE(EditorText(zib) == W(text));
+  const std::wstring title = Title(zib);
+  TPdfJob job = converters.Job(doc, false);
+
+  // Each run takes a while: the editor is hidden meanwhile and the window answers.
+  converters.SleepEachRun(400);
+  REQUIRE(Keys(zib, L"Alt+P"));
+  CHECK(WaitUntil([&] { return !IsWindowVisible(Editor(zib)); }, 5000));
+  DWORD_PTR result = 0;
+  CHECK(SendMessageTimeoutW(zib.Main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 300, &result) != 0);
+  std::vector<std::wstring> want = {converters.StartupTest(), Line(TypesetPass, job), Line(PageNumberPass, job),
+                                    Line(DatePass, job),      Line(FileNamePass, job)};
+  if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
+  CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 5000));
+  std::string copy;
+  ReadFileBytes(converters.CpdfFolder + L"\\typeset-input.bin", copy);
+  CHECK(copy == TempUtf8Bytes(text));
+  CHECK(Exists(job.Pdf));
+  CHECK_FALSE(Exists(job.Txt));  // the copy is removed after a complete export
+  CHECK(Title(zib) == title);
+  CHECK(EditorText(zib) == W(text));
+
+  // LibreOffice converts the file itself; cpdf then stamps the pages.
+  converters.SleepEachRun(0);
+  DeleteFileW(W(job.Pdf).c_str());
+  REQUIRE(Keys(zib, L"Alt+L"));
+  CHECK(CallsBecome({Line(WriterPass, job)}, [&] { return converters.WriterCalls(); }));
+  want.insert(want.end(), {Line(PageNumberPass, job), Line(DatePass, job), Line(FileNamePass, job)});
+  if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
+  CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
+  CHECK(Exists(job.Pdf));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 5000));
+  CHECK(Dialogs(zib).empty());
+}
+
+TEST_CASE("PDF export of an MS-DOS document: the shift pass for cpdf, the input filter for LibreOffice") {
+  TConverters converters;
+  const std::wstring doc = converters.Root + L"\\Texte\\rahmen.txt";
+  std::string bytes;
+  REQUIRE(ReadFileBytes(L"Z:" ZIB_SOURCE_DIR L"/tests/data/encodings/dos437.txt", bytes));
+  REQUIRE(WriteFileBytes(doc, bytes));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  REQUIRE(WaitUntil([&] { return StatusText(zib).find(L"DOS CP437") != std::wstring::npos; }, 5000));
+  TPdfJob job = converters.Job(doc, true);
+
+  REQUIRE(Keys(zib, L"Alt+P"));
+  std::vector<std::wstring> want = {converters.StartupTest(), Line(TypesetPass, job), Line(ShiftPass, job),
+                                    Line(PageNumberPass, job), Line(DatePass, job),   Line(FileNamePass, job)};
+  if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
+  CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
+
+  REQUIRE(Keys(zib, L"Alt+L"));
+  CHECK(CallsBecome({Line(WriterPass, job)}, [&] { return converters.WriterCalls(); }));
+  CHECK(converters.WriterCalls().front().find(L"--infilter=") != std::wstring::npos);
+}
+
+TEST_CASE("PDF export failures: typesetting says so and removes the copy; later passes stop silently") {
+  TConverters converters;
+  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
+  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  TPdfJob job = converters.Job(doc, false);
+
+  converters.FailOn("-typeset");
+  REQUIRE(Keys(zib, L"Alt+P"));
+  AnswerBox(zib, FailureCaption, PdfFailureMessage(job.Doc));
+  CHECK(converters.CpdfCalls() == std::vector<std::wstring>{converters.StartupTest(), Line(TypesetPass, job)});
+  CHECK(WaitUntil([&] { return !Exists(job.Txt); }, 5000));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 5000));
+
+  // The date pass fails: no message, no file-name pass, nothing opened; the copy stays.
+  converters.FailOn("-bottomright");
+  REQUIRE(Keys(zib, L"Alt+P"));
+  std::vector<std::wstring> want = {converters.StartupTest(), Line(TypesetPass, job), Line(TypesetPass, job),
+                                    Line(PageNumberPass, job), Line(DatePass, job)};
+  CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 5000));
+  Sleep(500);
+  CHECK(converters.CpdfCalls() == want);
+  CHECK(Dialogs(zib).empty());
+  CHECK(Exists(job.Txt));
+
+  // LibreOffice fails: no stamps, nothing opened, the editor is back.
+  converters.FailOn("--convert-to");
+  REQUIRE(Keys(zib, L"Alt+L"));
+  CHECK(CallsBecome({Line(WriterPass, job)}, [&] { return converters.WriterCalls(); }));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 5000));
+  Sleep(500);
+  CHECK(converters.CpdfCalls() == want);
+  CHECK(Dialogs(zib).empty());
+}
+
+TEST_CASE("PDF export: Beenden while a converter runs still ends the program") {
+  TConverters converters;
+  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
+  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  converters.SleepEachRun(1500);
+  REQUIRE(Keys(zib, L"Alt+P"));
+  REQUIRE(WaitUntil([&] { return converters.CpdfCalls().size() == 2; }, 10000));
+  REQUIRE(PostCommand(zib, CmdExit));
+  DWORD code = 1;
+  CHECK(WaitForExit(zib, 30000, code));
+  CHECK(code == 0);
+}
