@@ -279,6 +279,7 @@ TEST_CASE("PDF export via cpdf and via LibreOffice: the passes, the UTF-8 copy, 
   CHECK(WaitUntil([&] { return !IsWindowVisible(Editor(zib)); }, 5000));
   DWORD_PTR result = 0;
   CHECK(SendMessageTimeoutW(zib.Main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 300, &result) != 0);
+  SaveScreenshot(zib.Main, L"pdf-export-busy");
   std::vector<std::wstring> want = {converters.StartupTest(), Line(TypesetPass, job), Line(PageNumberPass, job),
                                     Line(DatePass, job),      Line(FileNamePass, job)};
   if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
