@@ -3,6 +3,8 @@
 // a stand-in converter (fake_converter.exe) found through the environment
 // variables that the converter paths are made of.
 #include <doctest/doctest.h>
+#include <windows.h>
+#include <winspool.h>
 
 #include <functional>
 #include <string>
@@ -95,6 +97,126 @@ TEST_CASE("printing: the print dialog forces the classic dialog while open; Canc
     CHECK(Title(zib) == title);
     CHECK(EditorText(zib) == text);
   }
+  CHECK(IsRunning(zib));
+}
+
+namespace {
+
+// A PostScript printer that prints into a file: Wine's PostScript driver with
+// a small printer description, set as the default printer while the record
+// lives. The pages' DSC comments tell the job's title and page count.
+struct TFilePrinter {
+  std::wstring Folder = ScratchFolder(L"print");
+  std::wstring Output = Folder + L"\\out.ps";
+  std::wstring Description = Folder + L"\\zibtest.ppd";
+  bool Ready = false;
+
+  TFilePrinter() {
+    REQUIRE(WriteFileBytes(Description,
+                           "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
+                           "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n*PCFileName: \"ZIBTEST.PPD\"\n"
+                           "*Manufacturer: \"Zib\"\n*Product: \"(Zib Test)\"\n*ModelName: \"Zib Test\"\n"
+                           "*ShortNickName: \"Zib Test\"\n*NickName: \"Zib Test\"\n*PSVersion: \"(3010.000) 0\"\n"
+                           "*LanguageLevel: \"3\"\n*ColorDevice: False\n*DefaultColorSpace: Gray\n*TTRasterizer: Type42\n"
+                           "*DefaultResolution: 300dpi\n*OpenUI *PageSize: PickOne\n*DefaultPageSize: A4\n"
+                           "*PageSize A4/A4: \"<</PageSize[595 842]>>setpagedevice\"\n*CloseUI: *PageSize\n"
+                           "*DefaultPageRegion: A4\n*PageRegion A4/A4: \"<</PageSize[595 842]>>setpagedevice\"\n"
+                           "*DefaultImageableArea: A4\n*ImageableArea A4/A4: \"18 18 577 824\"\n"
+                           "*DefaultPaperDimension: A4\n*PaperDimension A4/A4: \"595 842\"\n"));
+    DRIVER_INFO_3W driver = {};
+    driver.cVersion = 3;
+    driver.pName = const_cast<wchar_t*>(DriverName);
+    driver.pDriverPath = const_cast<wchar_t*>(L"C:\\windows\\system32\\wineps.drv");
+    driver.pConfigFile = driver.pDriverPath;
+    driver.pDataFile = Description.data();
+    driver.pDefaultDataType = const_cast<wchar_t*>(L"RAW");
+    REQUIRE(AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE*>(&driver),
+                                APD_COPY_NEW_FILES | APD_COPY_FROM_DIRECTORY));
+    PRINTER_INFO_2W info = {};
+    info.pPrinterName = const_cast<wchar_t*>(PrinterName);
+    info.pPortName = Output.data();  // a path as the port: the spooler copies each job there
+    info.pDriverName = const_cast<wchar_t*>(DriverName);
+    info.pPrintProcessor = const_cast<wchar_t*>(L"WinPrint");
+    info.pDatatype = const_cast<wchar_t*>(L"RAW");
+    HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
+    REQUIRE(printer != nullptr);
+    ClosePrinter(printer);
+    Ready = SetDefaultPrinterW(PrinterName);
+  }
+
+  ~TFilePrinter() {
+    HANDLE printer = nullptr;
+    if (OpenPrinterW(const_cast<wchar_t*>(PrinterName), &printer, nullptr)) {
+      DeletePrinter(printer);
+      ClosePrinter(printer);
+    }
+    DeletePrinterDriverW(nullptr, nullptr, const_cast<wchar_t*>(DriverName));
+  }
+
+  // The DSC comments of the last job once it is complete ("%%Title: ...",
+  // "%%Pages: n"), or nothing.
+  std::vector<std::string> Comments() const {
+    std::string ps;
+    if (!ReadFileBytes(Output, ps) || ps.find("%%EOF") == std::string::npos) return {};
+    std::vector<std::string> comments;
+    for (const char* name : {"%%Title:", "%%Pages: "}) {
+      for (std::size_t at = ps.find(name); at != std::string::npos; at = ps.find(name, at + 1)) {
+        std::string line = ps.substr(at, ps.find_first_of("\r\n", at) - at);
+        if (line != "%%Pages: (atend)") comments.push_back(line);
+      }
+    }
+    return comments;
+  }
+
+  static constexpr const wchar_t* PrinterName = L"Zib Test Printer";
+  static constexpr const wchar_t* DriverName = L"Zib Test PostScript";
+};
+
+// Prints with the chord, confirming the print dialog; the job's comments.
+std::vector<std::string> PrintWith(TZib& zib, const TFilePrinter& printer, const wchar_t* chord,
+                                   const wchar_t* screenshot = nullptr) {
+  DeleteFileW(printer.Output.c_str());
+  REQUIRE(Keys(zib, chord));
+  HWND dialog = WaitForDialog(zib);
+  REQUIRE(dialog != nullptr);
+  CHECK(GetWindow(dialog, GW_OWNER) == zib.Main);
+  if (screenshot) {
+    Sleep(300);
+    SaveScreenshot(dialog, screenshot);
+  }
+  REQUIRE(PressButton(dialog, IDOK));
+  REQUIRE(WaitForWindowGone(dialog));
+  std::vector<std::string> comments;
+  WaitUntil([&] { return !(comments = printer.Comments()).empty(); }, 20000);
+  return comments;
+}
+
+}  // namespace
+
+TEST_CASE("printing on a printer: the job's name, and paragraphs wrapped onto pages") {
+  TKeepPrintSetting keep;
+  TFilePrinter printer;
+  REQUIRE(printer.Ready);
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  using Comments = std::vector<std::string>;
+  // Untitled and empty: one page with the footer alone.
+  CHECK(PrintWith(zib, printer, L"Ctrl+P", L"print-dialog") == Comments{"%%Title: Unbenannt", "%%Pages: 1"});
+
+  // A hundred short lines need a second page; one long paragraph wraps and
+  // stays on one page.
+  const std::wstring doc = ScratchFolder(L"print-doc") + L"\\brief.txt";
+  std::string lines;
+  for (int i = 1; i <= 100; ++i) lines += "Zeile " + std::to_string(i) + "\r\n";
+  REQUIRE(WriteFileBytes(doc, lines));
+  REQUIRE(DropFiles(zib, {doc}));
+  REQUIRE(WaitUntil([&] { return EditorLength(zib) == static_cast<long>(lines.size()); }, 5000));
+  CHECK(PrintWith(zib, printer, L"Ctrl+P") == Comments{"%%Title: brief.txt", "%%Pages: 2"});
+  CHECK(PrintWith(zib, printer, L"Ctrl+Shift+P") == Comments{"%%Title: brief.txt", "%%Pages: 2"});
+  std::wstring paragraph;
+  for (int i = 0; i < 200; ++i) paragraph += L"Wort ";
+  REQUIRE(SetEditorText(zib, paragraph));
+  CHECK(PrintWith(zib, printer, L"Ctrl+P") == Comments{"%%Title: brief.txt", "%%Pages: 1"});
   CHECK(IsRunning(zib));
 }
 
