@@ -247,8 +247,9 @@ struct TConverters {
       for (const wchar_t* file : {L"\\calls.log", L"\\typeset-input.bin", L"\\fail-on.txt", L"\\sleep-ms.txt"})
         DeleteFileW((folder + file).c_str());
     std::wstring fake = ProgramFolder() + L"\\fake_converter.exe";
-    REQUIRE(CopyFileW(fake.c_str(), Cpdf.c_str(), FALSE));
-    REQUIRE(CopyFileW(fake.c_str(), Writer.c_str(), FALSE));
+    // A stand-in of the previous test may still be ending and hold its file.
+    for (const std::wstring& target : {Cpdf, Writer})
+      REQUIRE(WaitUntil([&] { return CopyFileW(fake.c_str(), target.c_str(), FALSE) != 0; }, 10000));
     SetVariable(L"ProgramFiles(x86)", Root + L"\\x86");
     SetVariable(L"ProgramW6432", Root + L"\\w64");
     HKEY key = nullptr;
