@@ -41,21 +41,26 @@ int TextWidth(HDC dc, std::u16string_view text) {
   return size.cx;
 }
 
-void PrintFooter(HDC dc, const TPageLayout& layout, int page) {
-  std::u16string_view name = BaseName(DocumentState.FileName);
-  if (!name.empty()) TextOutW(dc, layout.FooterLeft, layout.TextBottom, AsWide(name.data()), static_cast<int>(name.size()));
-  std::u16string number = PageNumberText(page);
-  if (!number.empty())
-    TextOutW(dc, FooterCentreX(layout, TextWidth(dc, number)), layout.TextBottom, AsWide(number.c_str()),
-             static_cast<int>(number.size()));
+// Today's date for the footers, or the empty text.
+std::u16string FooterDate() {
   SYSTEMTIME now = {};
   GetLocalTime(&now);
   wchar_t date[64] = {};
   int length = GetDateFormatW(LOCALE_SYSTEM_DEFAULT, 0, &now, L"yyyy-MM-dd", date, 64);
-  if (length > 1) {
-    std::u16string_view text(AsUtf16(date), length - 1);
-    TextOutW(dc, FooterDateX(layout, TextWidth(dc, text)), layout.TextBottom, date, length - 1);
-  }
+  return length > 1 ? std::u16string(AsUtf16(date), length - 1) : std::u16string();
+}
+
+void TextAt(HDC dc, int x, int y, std::u16string_view text) {
+  if (!text.empty()) TextOutW(dc, x, y, AsWide(text.data()), static_cast<int>(text.size()));
+}
+
+// File name left, page number centred from page 2 on, date right, all on
+// the line below the text's bottom limit.
+void PrintFooter(HDC dc, const TPageLayout& layout, int page, std::u16string_view date) {
+  TextAt(dc, layout.FooterLeft, layout.TextBottom, BaseName(DocumentState.FileName));
+  std::u16string number = PageNumberText(page);
+  TextAt(dc, FooterCentreX(layout, TextWidth(dc, number)), layout.TextBottom, number);
+  TextAt(dc, FooterDateX(layout, TextWidth(dc, date)), layout.TextBottom, date);
 }
 
 // Prints the editor's text on an open printer context: measures every
@@ -77,6 +82,7 @@ void PrintPages(HDC dc, TPrintMode mode) {
     paragraph.Height = rect.bottom - rect.top;
   }
   PlaceParagraphs(paragraphs, layout);
+  std::u16string date = FooterDate();
 
   std::u16string jobName = PrintJobName(DocumentState.FileName);
   DOCINFOW job = {};
@@ -88,7 +94,7 @@ void PrintPages(HDC dc, TPrintMode mode) {
   for (const TParagraph& paragraph : paragraphs) {
     if (paragraph.Length == 0) continue;
     if (paragraph.Page != page) {
-      PrintFooter(dc, layout, page);
+      PrintFooter(dc, layout, page, date);
       EndPage(dc);
       page = paragraph.Page;
       StartPage(dc);
@@ -96,7 +102,7 @@ void PrintPages(HDC dc, TPrintMode mode) {
     RECT rect = {layout.TextLeft, paragraph.Top, layout.TextRight, paragraph.Top + paragraph.Height};
     DrawTextW(dc, AsWide(text.data() + paragraph.Start), static_cast<int>(paragraph.Length), &rect, DT_WORDBREAK);
   }
-  PrintFooter(dc, layout, page);
+  PrintFooter(dc, layout, page, date);
   EndPage(dc);
   EndDoc(dc);
   SelectObject(dc, oldFont);
