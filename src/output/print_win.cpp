@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include "app/appearance_win.h"
+#include "app/install_win.h"
 #include "app/main_window_win.h"
 #include "app/shared_win.h"
 #include "document/document_state.h"
@@ -16,15 +17,6 @@ namespace {
 
 const wchar_t PrintDialogKey[] = L"Software\\Microsoft\\Print\\UnifiedPrintDialog";
 const wchar_t PrintDialogValue[] = L"PreferLegacyPrintDialog";
-
-void WritePrintDialogSetting(DWORD value) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, PrintDialogKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS)
-    return;
-  RegSetValueExW(key, PrintDialogValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-  RegCloseKey(key);
-}
 
 HFONT CreatePrintFont(HDC dc, TPrintMode mode) {
   int points = mode == FixedPitch ? 11 : 12;
@@ -39,15 +31,6 @@ int TextWidth(HDC dc, std::u16string_view text) {
   SIZE size = {};
   if (text.empty() || !GetTextExtentPoint32W(dc, AsWide(text.data()), static_cast<int>(text.size()), &size)) return 0;
   return size.cx;
-}
-
-// Today's date for the footers, or the empty text.
-std::u16string FooterDate() {
-  SYSTEMTIME now = {};
-  GetLocalTime(&now);
-  wchar_t date[64] = {};
-  int length = GetDateFormatW(LOCALE_SYSTEM_DEFAULT, 0, &now, L"yyyy-MM-dd", date, 64);
-  return length > 1 ? std::u16string(AsUtf16(date), length - 1) : std::u16string();
 }
 
 void TextAt(HDC dc, int x, int y, std::u16string_view text) {
@@ -82,7 +65,8 @@ void PrintPages(HDC dc, TPrintMode mode) {
     paragraph.Height = rect.bottom - rect.top;
   }
   PlaceParagraphs(paragraphs, layout);
-  std::u16string date = FooterDate();
+  wchar_t date[64];
+  FormatShortDate(date, 64);
 
   std::u16string jobName = PrintJobName(DocumentState.FileName);
   DOCINFOW job = {};
@@ -94,7 +78,7 @@ void PrintPages(HDC dc, TPrintMode mode) {
   for (const TParagraph& paragraph : paragraphs) {
     if (paragraph.Length == 0) continue;
     if (paragraph.Page != page) {
-      PrintFooter(dc, layout, page, date);
+      PrintFooter(dc, layout, page, AsUtf16(date));
       EndPage(dc);
       page = paragraph.Page;
       StartPage(dc);
@@ -102,7 +86,7 @@ void PrintPages(HDC dc, TPrintMode mode) {
     RECT rect = {layout.TextLeft, paragraph.Top, layout.TextRight, paragraph.Top + paragraph.Height};
     DrawTextW(dc, AsWide(text.data() + paragraph.Start), static_cast<int>(paragraph.Length), &rect, DT_WORDBREAK);
   }
-  PrintFooter(dc, layout, page, date);
+  PrintFooter(dc, layout, page, AsUtf16(date));
   EndPage(dc);
   EndDoc(dc);
   SelectObject(dc, oldFont);
@@ -113,7 +97,7 @@ void PrintPages(HDC dc, TPrintMode mode) {
 
 void PrintDocument(TPrintMode mode) {
   DWORD old = RegReadDword(HKEY_CURRENT_USER, PrintDialogKey, PrintDialogValue);
-  if (old != 1) WritePrintDialogSetting(1);
+  if (old != 1) RegWriteDword(HKEY_CURRENT_USER, PrintDialogKey, PrintDialogValue, 1);
   PRINTDLGW dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = MainWindow;
@@ -122,6 +106,6 @@ void PrintDocument(TPrintMode mode) {
   if (dialog.hDC) DeleteDC(dialog.hDC);
   if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
   if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
-  WritePrintDialogSetting(old);
+  RegWriteDword(HKEY_CURRENT_USER, PrintDialogKey, PrintDialogValue, old);
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
