@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Creates the private Wine prefix once: wineboot, then a fixed-pitch face for
-# "Courier New" (the prefix has neither Consolas nor Courier New).
+# "Courier New" (the prefix has neither Consolas nor Courier New), and no crash
+# dialog: a program that crashes gets its backtrace printed and ends, instead
+# of waiting for someone to close a dialog.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-stamp="$WINEPREFIX/.zib-ready"
+stamp="$WINEPREFIX/.zib-ready-2"
 [ -f "$stamp" ] && exit 0
 mkdir -p "$WINEPREFIX"
-timeout 180 "$WINE" wineboot -i >/dev/null 2>&1 || true
+[ -f "$WINEPREFIX/system.reg" ] || timeout 180 "$WINE" wineboot -i >/dev/null 2>&1 || true
 timeout 60 "$WINE" reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes" \
   /v "Courier New" /t REG_SZ /d "Liberation Mono" /f >/dev/null 2>&1
+timeout 60 "$WINE" reg add "HKCU\\Software\\Wine\\WineDbg" /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 "$WINESERVER" -w || true
 touch "$stamp"

@@ -230,8 +230,16 @@ namespace {
 // stand-in too (it notes "open" and the file), unless the prefix already
 // has its own choice for them. (Wine's shell reads the machine's classes
 // only, not the user's.)
+// A folder of its own for each set of stand-ins: a stand-in started by an
+// earlier test (a PDF opened through the association, a slow pass) may still
+// be ending under Wine and hold its file for seconds.
+std::wstring FreshConverterRoot() {
+  static int count = 0;
+  return ScratchFolder(L"pdf-export-" + std::to_wstring(++count));
+}
+
 struct TConverters {
-  std::wstring Root = ScratchFolder(L"pdf-export");
+  std::wstring Root = FreshConverterRoot();
   std::wstring CpdfFolder = Root + L"\\x86\\Dornef\\Pdfwrk";
   std::wstring WriterFolder = Root + L"\\w64\\LibreOffice\\program";
   std::wstring Cpdf = CpdfFolder + L"\\cpdf.exe";
@@ -247,7 +255,6 @@ struct TConverters {
       for (const wchar_t* file : {L"\\calls.log", L"\\typeset-input.bin", L"\\fail-on.txt", L"\\sleep-ms.txt"})
         DeleteFileW((folder + file).c_str());
     std::wstring fake = ProgramFolder() + L"\\fake_converter.exe";
-    // A stand-in of the previous test may still be ending and hold its file.
     for (const std::wstring& target : {Cpdf, Writer})
       REQUIRE(WaitUntil([&] { return CopyFileW(fake.c_str(), target.c_str(), FALSE) != 0; }, 10000));
     SetVariable(L"ProgramFiles(x86)", Root + L"\\x86");
@@ -399,7 +406,7 @@ TEST_CASE("PDF export via cpdf and via LibreOffice: the passes, the UTF-8 copy, 
   // Each run takes a while: the editor is hidden meanwhile and the window answers.
   converters.SleepEachRun(400);
   REQUIRE(Keys(zib, L"Alt+P"));
-  CHECK(WaitUntil([&] { return !IsWindowVisible(Editor(zib)); }, 5000));
+  CHECK(WaitUntil([&] { return !IsWindowVisible(Editor(zib)); }, 15000));
   DWORD_PTR result = 0;
   CHECK(SendMessageTimeoutW(zib.Main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 300, &result) != 0);
   SaveScreenshot(zib.Main, L"pdf-export-busy");
@@ -407,7 +414,7 @@ TEST_CASE("PDF export via cpdf and via LibreOffice: the passes, the UTF-8 copy, 
                                     Line(DatePass, job),      Line(FileNamePass, job)};
   if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
   CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
-  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 5000));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
   std::string copy;
   ReadFileBytes(converters.CpdfFolder + L"\\typeset-input.bin", copy);
   CHECK(copy == TempUtf8Bytes(text));
@@ -425,7 +432,7 @@ TEST_CASE("PDF export via cpdf and via LibreOffice: the passes, the UTF-8 copy, 
   if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
   CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
   CHECK(Exists(job.Pdf));
-  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 5000));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
   CHECK(Dialogs(zib).empty());
 }
 
@@ -445,10 +452,14 @@ TEST_CASE("PDF export of an MS-DOS document: the shift pass for cpdf, the input 
                                     Line(PageNumberPass, job), Line(DatePass, job),   Line(FileNamePass, job)};
   if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
   CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
+  // Shortcuts wait while an export runs: the next one only after the editor is back.
+  REQUIRE(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
 
   REQUIRE(Keys(zib, L"Alt+L"));
   CHECK(CallsBecome({Line(WriterPass, job)}, [&] { return converters.WriterCalls(); }));
-  CHECK(converters.WriterCalls().front().find(L"--infilter=") != std::wstring::npos);
+  std::vector<std::wstring> writer = converters.WriterCalls();
+  REQUIRE_FALSE(writer.empty());
+  CHECK(writer.front().find(L"--infilter=") != std::wstring::npos);
 }
 
 TEST_CASE("PDF export failures: typesetting says so and removes the copy; later passes stop silently") {
@@ -464,7 +475,7 @@ TEST_CASE("PDF export failures: typesetting says so and removes the copy; later 
   AnswerBox(zib, FailureCaption, PdfFailureMessage(job.Doc));
   CHECK(converters.CpdfCalls() == std::vector<std::wstring>{converters.StartupTest(), Line(TypesetPass, job)});
   CHECK(WaitUntil([&] { return !Exists(job.Txt); }, 5000));
-  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 5000));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
 
   // The date pass fails: no message, no file-name pass, nothing opened; the copy stays.
   converters.FailOn("-bottomright");
@@ -472,7 +483,7 @@ TEST_CASE("PDF export failures: typesetting says so and removes the copy; later 
   std::vector<std::wstring> want = {converters.StartupTest(), Line(TypesetPass, job), Line(TypesetPass, job),
                                     Line(PageNumberPass, job), Line(DatePass, job)};
   CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
-  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 5000));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
   Sleep(500);
   CHECK(converters.CpdfCalls() == want);
   CHECK(Dialogs(zib).empty());
@@ -482,7 +493,7 @@ TEST_CASE("PDF export failures: typesetting says so and removes the copy; later 
   converters.FailOn("--convert-to");
   REQUIRE(Keys(zib, L"Alt+L"));
   CHECK(CallsBecome({Line(WriterPass, job)}, [&] { return converters.WriterCalls(); }));
-  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 5000));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
   Sleep(500);
   CHECK(converters.CpdfCalls() == want);
   CHECK(Dialogs(zib).empty());
