@@ -114,41 +114,9 @@ for /r %%f in (_zipme.cmd) do if exist "%%f" CALL "%%f"
 pause)zib";
 
 // 206 and 207 as they read in a console; DosCoded stores them.
-constexpr std::u16string_view SetupScript = uR"zib(@ECHO OFF
-SETLOCAL
-:: +------------------------------------------------------------+
-:: :  _Setup_XXX.cmd                                            :
-:: :  Vorlage/template: Zib-Projekt, 2026                       :
-:: :  Installation für beliebige Anwendungen                    :
-:: +------------------------------------------------------------+
-:: Aufruf / usage:
-::   _Setup_XXX.cmd      mit Fragen / interactive
-::   _Setup_XXX.cmd /S   ohne Fragen / silent
-:: Neben dieser Datei liegen / next to this file:
-::   Installer-x64.exe, Installer-arm64.exe, Installer-x86.exe
-::   oder/or *.exe, *.dll und/and _UnInstall_APPNAME.cmd
-::   und/and CreateLink.exe (optional)
-
-:: Administratorrechte? Sonst mit Administratorrechten neu starten.
-:: Administrator rights? Otherwise restart elevated.
-NET FILE 1>NUL 2>NUL
-IF NOT ERRORLEVEL 1 GOTO Admin
-IF /I "%~1"=="ELEV" GOTO NoAdmin
-IF /I "%~1"=="ELEVS" GOTO NoAdmin
-
-SET P=ELEV
-IF /I "%~1"=="/S" SET P=ELEVS
-powershell -NoProfile -ExecutionPolicy Bypass -Command "Start-Process '%~dpnx0' %P% -Verb runas"
-EXIT /B
-
-:NoAdmin
-ECHO Ohne Administratorrechte keine Installation.
-ECHO No installation without administrator rights.
-PAUSE
-EXIT /B 1
-
-:Admin
-SET SILENT=
+// The part both scripts share, from the mode switch to the application's
+// folder; each script has it between its own head and tail.
+constexpr std::u16string_view ScriptFolders = uR"zib(SET SILENT=
 IF /I "%~1"=="/S" SET SILENT=1
 IF /I "%~1"=="ELEVS" SET SILENT=1
 
@@ -185,7 +153,45 @@ SET NAME=Application
 SET COMPANY=ANPASSEN
 SET PRODUCT=%NAME%
 SET "AppFolder=%PF64%\%COMPANY%\%PRODUCT%"
+)zib";
 
+constexpr std::u16string_view SetupHead = uR"zib(@ECHO OFF
+SETLOCAL
+:: +------------------------------------------------------------+
+:: :  _Setup_XXX.cmd                                            :
+:: :  Vorlage/template: Zib-Projekt, 2026                       :
+:: :  Installation für beliebige Anwendungen                    :
+:: +------------------------------------------------------------+
+:: Aufruf / usage:
+::   _Setup_XXX.cmd      mit Fragen / interactive
+::   _Setup_XXX.cmd /S   ohne Fragen / silent
+:: Neben dieser Datei liegen / next to this file:
+::   Installer-x64.exe, Installer-arm64.exe, Installer-x86.exe
+::   oder/or *.exe, *.dll und/and _UnInstall_APPNAME.cmd
+::   und/and CreateLink.exe (optional)
+
+:: Administratorrechte? Sonst mit Administratorrechten neu starten.
+:: Administrator rights? Otherwise restart elevated.
+NET FILE 1>NUL 2>NUL
+IF NOT ERRORLEVEL 1 GOTO Admin
+IF /I "%~1"=="ELEV" GOTO NoAdmin
+IF /I "%~1"=="ELEVS" GOTO NoAdmin
+
+SET P=ELEV
+IF /I "%~1"=="/S" SET P=ELEVS
+powershell -NoProfile -ExecutionPolicy Bypass -Command "Start-Process '%~dpnx0' %P% -Verb runas"
+EXIT /B
+
+:NoAdmin
+ECHO Ohne Administratorrechte keine Installation.
+ECHO No installation without administrator rights.
+PAUSE
+EXIT /B 1
+
+:Admin
+)zib";
+
+constexpr std::u16string_view SetupTail = uR"zib(
 :: Installationsprogramm und Parameter (z. B. /S, /SILENT, /VERYSILENT, /qn)
 :: Installer and its parameters (e.g. /S, /SILENT, /VERYSILENT, /qn)
 
@@ -359,7 +365,7 @@ powershell -NoProfile -ExecutionPolicy Bypass -File "%MsgPs%" "%~1" "%~2"
 DEL "%MsgPs%" 1>NUL 2>NUL
 EXIT /B)zib";
 
-constexpr std::u16string_view UninstallScript = uR"zib(@ECHO OFF
+constexpr std::u16string_view UninstallHead = uR"zib(@ECHO OFF
 SETLOCAL
 :: +------------------------------------------------------------+
 :: :  _UnInstall_XXX.cmd                                        :
@@ -391,44 +397,9 @@ EXIT /B 1
 
 :Admin
 
-SET SILENT=
-IF /I "%~1"=="/S" SET SILENT=1
-IF /I "%~1"=="ELEVS" SET SILENT=1
+)zib";
 
-CD /D "%~dp0"
-
-:: Konsole: schwarz auf weiß / console: black on white
-COLOR F0
-SET ECHOLINE=ECHO ─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─═─
-
-:: Ordner für 32 Bit, 64 Bit und ARM / folders for 32-bit, 64-bit and ARM
-SET PF=%ProgramFiles%
-SET PF64=%ProgramFiles%
-
-SET CPF=%CommonProgramFiles%
-SET CPF64=%CommonProgramFiles%
-
-SET REGNODE=/reg:64
-SET REGNODE32=/reg:32
-
-SET isARM=0
-
-IF DEFINED ProgramFiles(x86) SET "PF=%ProgramFiles(x86)%"
-IF DEFINED CommonProgramFiles(x86) SET "CPF=%CommonProgramFiles(x86)%"
-IF DEFINED ProgramW6432 SET "PF64=%ProgramW6432%"
-IF DEFINED CommonProgramW6432 SET "CPF64=%CommonProgramW6432%"
-
-IF /I "%PROCESSOR_ARCHITECTURE%"=="ARM64" SET isARM=1
-IF /I "%PROCESSOR_ARCHITEW6432%"=="ARM64" SET isARM=1
-
-SET "StartMenuPrograms=%ProgramData%\Microsoft\Windows\Start Menu\Programs"
-
-:: === ANPASSEN / ADAPT ===================================================
-SET NAME=Application
-SET COMPANY=ANPASSEN
-SET PRODUCT=%NAME%
-SET "AppFolder=%PF64%\%COMPANY%\%PRODUCT%"
-
+constexpr std::u16string_view UninstallTail = uR"zib(
 :: Deinstallationsprogramm und Parameter (z. B. /S, /SILENT, /qn)
 :: Uninstaller and its parameters (e.g. /S, /SILENT, /qn)
 SET UNINST=Uninstall.exe
@@ -502,6 +473,14 @@ ping -n 3 localhost >NUL
 :: program folder last, this file lies in it
 IF EXIST "%AppFolder%" RD /S /Q "%AppFolder%" & EXIT /B 0
 EXIT /B 0)zib";
+
+// One installation script: its head, the shared folder part, its tail.
+std::u16string Script(std::u16string_view head, std::u16string_view tail) {
+  std::u16string out(head);
+  out += ScriptFolders;
+  out += tail;
+  return out;
+}
 
 // The source with each line feed as CR LF.
 std::u16string WithCrLf(std::u16string_view source) {
@@ -593,8 +572,8 @@ std::u16string TemplateText(unsigned short command) {
     case CmdTemplateReg: return WithCrLf(RegistryFile);
     case CmdTemplateForDo: return WithCrLf(ForDoScript);
     case CmdTemplateForRecursive: return WithCrLf(RecursiveScript);
-    case CmdTemplateSetup: return DosCoded(SetupScript);
-    case CmdTemplateUninstall: return DosCoded(UninstallScript);
+    case CmdTemplateSetup: return DosCoded(Script(SetupHead, SetupTail));
+    case CmdTemplateUninstall: return DosCoded(Script(UninstallHead, UninstallTail));
     case CmdTemplateBoxHeader: return BoxHeader();
     case CmdTemplateBoxTable: return BoxTable();
     case CmdTemplateChord: return ChordGrid();
