@@ -15,6 +15,29 @@ std::wstring CommandLineArg(int index) {
   return arg;
 }
 
+std::wstring ProgramFilePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return std::wstring();
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    if (path.size() >= 32768) return std::wstring();
+    path.resize(path.size() * 2);
+  }
+}
+
+std::wstring SystemProgramPath(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return std::wstring();
+  std::wstring path(folder, n);
+  if (path.back() != L'\\') path += L'\\';
+  return path + name;
+}
+
 void ExpandInPlace(wchar_t* path) {
   wchar_t expanded[PathCapacity + 1];
   DWORD n = ExpandEnvironmentStringsW(path, expanded, PathCapacity + 1);

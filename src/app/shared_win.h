@@ -11,6 +11,14 @@ constexpr int PathCapacity = 520;  // path buffers of the start-up and installat
 // the empty text when there is no such argument or the line cannot be split.
 std::wstring CommandLineArg(int index);
 
+// The full path of the running program file (GetModuleFileNameW), never a
+// name as typed on a command line; empty when it cannot be had.
+std::wstring ProgramFilePath();
+
+// The full path of a program in the system folder ("cmd.exe"), so that no
+// program is ever started by a bare name found through a search.
+std::wstring SystemProgramPath(const wchar_t* name);
+
 // Replaces a path buffer of PathCapacity + 1 units by its environment-expanded
 // form; keeps it when the expansion fails or would not fit.
 void ExpandInPlace(wchar_t* path);

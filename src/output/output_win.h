@@ -11,7 +11,8 @@ constexpr int ConverterPathSize = 264;
 extern wchar_t SwriterPath[ConverterPathSize];  // empty when LibreOffice Writer was not found
 extern wchar_t CpdfPath[ConverterPathSize];     // empty when cpdf was not found or failed its test run
 
-// Finds LibreOffice Writer and cpdf and test-runs cpdf (at start-up).
+// Finds LibreOffice Writer and cpdf by full paths, never through a program
+// search, and test-runs cpdf (at start-up).
 void LocatePdfConverters();
 
 // Ctrl+P and Ctrl+Shift+P: the print dialog, then the whole text in the mode's font.
@@ -22,6 +23,9 @@ void PrintDocument(TPrintMode mode);
 bool ExportPdfViaLibreOffice(HWND owner);
 bool ExportPdfViaCpdf(HWND owner);
 
-// Runs the command line in a new console and waits for it while dispatching
-// the thread's messages; the exit code, or -1 when it could not be started.
-int RunAndWait(std::u16string_view commandLine, const wchar_t* title, WORD show, WORD fillAttribute);
+// Runs the command line (its program quoted with its full path) in a new
+// console with the folder as its working folder, and waits for it while
+// dispatching the thread's messages; the exit code, or -1 when it could not
+// be started.
+int RunAndWait(std::u16string_view commandLine, const wchar_t* title, WORD show, WORD fillAttribute,
+               std::u16string_view folder);

@@ -18,6 +18,46 @@ std::u16string ChangeExtension(std::u16string_view path, std::u16string_view ext
   return result;
 }
 
+bool IsAbsolutePath(std::u16string_view path) {
+  if (path.size() >= 3 && path[1] == u':' && (path[2] == u'\\' || path[2] == u'/')) {
+    char16_t drive = path[0];
+    return (drive >= u'A' && drive <= u'Z') || (drive >= u'a' && drive <= u'z');
+  }
+  return path.size() > 2 && path[0] == u'\\' && path[1] == u'\\';
+}
+
+std::u16string FolderOf(std::u16string_view path) {
+  std::size_t slash = path.find_last_of(u"\\/");
+  if (slash == std::u16string_view::npos) return std::u16string();
+  if (slash == 2 && path[1] == u':') return std::u16string(path.substr(0, 3));
+  return std::u16string(path.substr(0, slash));
+}
+
+std::vector<std::u16string> CpdfCandidates(std::u16string_view installPath, std::u16string_view ownFolder,
+                                           std::u16string_view pathVariable) {
+  std::vector<std::u16string> candidates;
+  auto offer = [&](std::u16string_view folder, std::u16string_view file) {
+    std::u16string path(folder);
+    if (!file.empty()) {
+      if (!path.empty() && path.back() != u'\\' && path.back() != u'/') path += u'\\';
+      path += file;
+    }
+    if (IsAbsolutePath(path)) candidates.push_back(std::move(path));
+  };
+  offer(installPath, u"");
+  if (!ownFolder.empty()) offer(ownFolder, u"cpdf.exe");
+  while (!pathVariable.empty()) {
+    std::size_t end = pathVariable.find(u';');
+    std::u16string_view entry = pathVariable.substr(0, end);
+    pathVariable = end == std::u16string_view::npos ? std::u16string_view() : pathVariable.substr(end + 1);
+    std::u16string folder;
+    for (char16_t c : entry)
+      if (c != u'"') folder += c;
+    if (!folder.empty()) offer(folder, u"cpdf.exe");
+  }
+  return candidates;
+}
+
 std::u16string_view FileNamePart(std::u16string_view path) { return BaseName(path); }
 
 TPdfJob PdfJob(std::u16string_view doc, std::u16string_view cpdf, std::u16string_view writer, bool dos) {
@@ -28,6 +68,7 @@ TPdfJob PdfJob(std::u16string_view doc, std::u16string_view cpdf, std::u16string
   job.Txt = ChangeExtension(doc, u"utf8");
   job.Pdf = ChangeExtension(doc, u"pdf");
   job.Name = FileNamePart(doc);
+  job.Folder = FolderOf(doc);
   job.Dos = dos;
   return job;
 }

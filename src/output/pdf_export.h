@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The path with the text after the last "." of its file name replaced by the
 // extension; a file name without "." gets "." and the extension appended.
@@ -13,6 +14,22 @@ std::u16string ChangeExtension(std::u16string_view path, std::u16string_view ext
 // The part after the last "\" or "/" (brief.txt).
 std::u16string_view FileNamePart(std::u16string_view path);
 
+// Whether a path names a place by itself: a drive and a backslash
+// ("C:\...") or a network share ("\\server\..."). Anything else would be
+// found relative to the current folder.
+bool IsAbsolutePath(std::u16string_view path);
+
+// The folder part of a path: up to its last "\" or "/", keeping the
+// backslash of a drive's root ("C:\"); empty when the path has none.
+std::u16string FolderOf(std::u16string_view path);
+
+// Where cpdf is looked for, in order: its installation path, Zib's own
+// folder, then every absolute folder of PATH (";"-separated, quotes
+// dropped). Relative candidates are never offered, so neither the current
+// folder nor a document's folder can supply a converter.
+std::vector<std::u16string> CpdfCandidates(std::u16string_view installPath, std::u16string_view ownFolder,
+                                           std::u16string_view pathVariable);
+
 // Everything one export passes to the converters.
 struct TPdfJob {
   std::u16string Cpdf;    // CpdfPath
@@ -21,6 +38,7 @@ struct TPdfJob {
   std::u16string Txt;     // the temporary UTF-8 copy beside it
   std::u16string Pdf;     // the PDF beside it
   std::u16string Name;    // the display name stamped on the pages
+  std::u16string Folder;  // the document's folder: the converters' working folder
   bool Dos = false;       // a code page 437 document
 };
 

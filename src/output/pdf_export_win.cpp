@@ -33,6 +33,29 @@ void ExpandConverterPath(const wchar_t* pattern, wchar_t (&path)[ConverterPathSi
   lstrcpynW(path, result, ConverterPathSize);
 }
 
+bool IsFile(const wchar_t* path) {
+  DWORD attributes = GetFileAttributesW(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// cpdf at its installation path, else beside Zib, else in an absolute
+// folder of PATH; the full path of the first one that exists, or empty.
+void FindCpdf() {
+  wchar_t install[ConverterPathSize];
+  ExpandConverterPath(L"%ProgramFiles(x86)%\\Dornef\\Pdfwrk\\cpdf.exe", install);
+  std::wstring pathVariable(32767, L'\0');
+  pathVariable.resize(GetEnvironmentVariableW(L"PATH", pathVariable.data(), 32767));
+  if (pathVariable.size() >= 32767) pathVariable.clear();
+  CpdfPath[0] = L'\0';
+  for (const std::u16string& candidate :
+       CpdfCandidates(AsUtf16(install), FolderOf(FromWide(ProgramFilePath())), FromWide(pathVariable))) {
+    if (candidate.size() < ConverterPathSize && IsFile(AsWide(candidate.c_str()))) {
+      lstrcpynW(CpdfPath, AsWide(candidate.c_str()), ConverterPathSize);
+      return;
+    }
+  }
+}
+
 // The temporary copy: UTF-8 with its mark. A file that cannot be created is
 // left out; the typesetting run then fails and says so.
 void WriteTempUtf8(std::u16string_view text, const std::u16string& path) {
@@ -49,8 +72,9 @@ void DeleteTempUtf8(const std::u16string& path) {
   if (IsTempUtf8Name(path) && FileExists(AsWide(path.c_str()))) DeleteFileW(AsWide(path.c_str()));
 }
 
+// Every pass runs in the document's folder, where LibreOffice writes its PDF.
 int Run(TPdfPass pass, const TPdfJob& job, WORD show, WORD fill) {
-  return RunAndWait(PdfCommandLine(pass, job), PassTitle, show, fill);
+  return RunAndWait(PdfCommandLine(pass, job), PassTitle, show, fill, job.Folder);
 }
 
 // The text to export, or nothing after the message that explains why not.
@@ -68,23 +92,24 @@ bool ExportableText(HWND owner, const char16_t* caption, std::u16string& text) {
 
 void LocatePdfConverters() {
   ExpandConverterPath(L"%ProgramW6432%\\LibreOffice\\program\\swriter.exe", SwriterPath);
-  if (!FileExists(SwriterPath)) SwriterPath[0] = L'\0';
-  ExpandConverterPath(L"%ProgramFiles(x86)%\\Dornef\\Pdfwrk\\cpdf.exe", CpdfPath);
-  if (!CpdfPath[0] || !FileExists(CpdfPath)) lstrcpynW(CpdfPath, L"CPDF.EXE", ConverterPathSize);
+  if (!IsAbsolutePath(AsUtf16(SwriterPath)) || !IsFile(SwriterPath)) SwriterPath[0] = L'\0';
+  FindCpdf();
+  if (!CpdfPath[0]) return;
   std::u16string test = u"\"";
   test += AsUtf16(CpdfPath);
   test += u'"';
-  if (RunAndWait(test, L"CPDF-Test", SW_HIDE, HiddenFill) != 0) CpdfPath[0] = L'\0';
+  std::u16string folder = FolderOf(AsUtf16(CpdfPath));
+  if (RunAndWait(test, L"CPDF-Test", SW_HIDE, HiddenFill, folder) != 0) CpdfPath[0] = L'\0';
 }
 
 // Waits without spinning: sleeps until the process ends or a message arrives,
 // then dispatches everything pending. A quit request taken from the queue on
 // the way is posted again, so the message loop still ends.
-int RunAndWait(std::u16string_view commandLine, const wchar_t* title, WORD show, WORD fillAttribute) {
+int RunAndWait(std::u16string_view commandLine, const wchar_t* title, WORD show, WORD fillAttribute,
+               std::u16string_view folder) {
   wchar_t titleCopy[64];
   lstrcpynW(titleCopy, title, 64);
-  wchar_t folder[MAX_PATH + 1];
-  DWORD folderLength = GetCurrentDirectoryW(MAX_PATH + 1, folder);
+  std::wstring workFolder = ToWide(folder);
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   startup.lpTitle = titleCopy;
@@ -98,7 +123,7 @@ int RunAndWait(std::u16string_view commandLine, const wchar_t* title, WORD show,
   std::wstring line = ToWide(commandLine);
   PROCESS_INFORMATION process = {};
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | HIGH_PRIORITY_CLASS,
-                      nullptr, folderLength > 0 && folderLength <= MAX_PATH ? folder : nullptr, &startup, &process))
+                      nullptr, workFolder.empty() ? nullptr : workFolder.c_str(), &startup, &process))
     return -1;
   bool quit = false;
   WPARAM quitCode = 0;

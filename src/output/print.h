@@ -9,6 +9,9 @@
 
 enum TPrintMode { FixedPitch = 0, SansSerif = 1 };
 
+// Tabs print to the next multiple of this many average character widths.
+constexpr int PrintTabWidth = 4;
+
 // a * b / c rounded to the nearest integer (halves away from zero), as the
 // platform's MulDiv; 0 when c is 0.
 int MulDivRound(int a, int b, int c);

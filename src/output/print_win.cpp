@@ -33,6 +33,18 @@ int TextWidth(HDC dc, std::u16string_view text) {
   return size.cx;
 }
 
+// Paragraphs print as they stand: "&" as itself, tabs to the next multiple
+// of four average character widths, a word wider than the line broken.
+constexpr UINT ParagraphFormat = DT_WORDBREAK | DT_EDITCONTROL | DT_EXPANDTABS | DT_TABSTOP | DT_NOPREFIX;
+
+int DrawParagraph(HDC dc, std::u16string_view text, RECT& rect, UINT extra) {
+  DRAWTEXTPARAMS params = {};
+  params.cbSize = sizeof params;
+  params.iTabLength = PrintTabWidth;
+  return DrawTextExW(dc, const_cast<wchar_t*>(AsWide(text.data())), static_cast<int>(text.size()), &rect,
+                     ParagraphFormat | extra, &params);
+}
+
 void TextAt(HDC dc, int x, int y, std::u16string_view text) {
   if (!text.empty()) TextOutW(dc, x, y, AsWide(text.data()), static_cast<int>(text.size()));
 }
@@ -60,8 +72,7 @@ void PrintPages(HDC dc, TPrintMode mode) {
   for (TParagraph& paragraph : paragraphs) {
     if (paragraph.Length == 0) continue;
     RECT rect = {0, 0, layout.TextRight - layout.TextLeft, 0};
-    DrawTextW(dc, AsWide(text.data() + paragraph.Start), static_cast<int>(paragraph.Length), &rect,
-              DT_CALCRECT | DT_WORDBREAK);
+    DrawParagraph(dc, std::u16string_view(text).substr(paragraph.Start, paragraph.Length), rect, DT_CALCRECT);
     paragraph.Height = rect.bottom - rect.top;
   }
   PlaceParagraphs(paragraphs, layout);
@@ -84,7 +95,7 @@ void PrintPages(HDC dc, TPrintMode mode) {
       StartPage(dc);
     }
     RECT rect = {layout.TextLeft, paragraph.Top, layout.TextRight, paragraph.Top + paragraph.Height};
-    DrawTextW(dc, AsWide(text.data() + paragraph.Start), static_cast<int>(paragraph.Length), &rect, DT_WORDBREAK);
+    DrawParagraph(dc, std::u16string_view(text).substr(paragraph.Start, paragraph.Length), rect, 0);
   }
   PrintFooter(dc, layout, page, AsUtf16(date));
   EndPage(dc);

@@ -1,9 +1,13 @@
 // A stand-in for cpdf.exe and swriter.exe in the end-to-end tests, copied
 // under both names. It notes every command line in calls.log beside itself
-// (UTF-8, one per line), keeps a copy of the file it is asked to typeset in
-// typeset-input.bin, and writes a small PDF wherever a real converter would.
+// (UTF-8, one per line) and, in starts.log, how it was started: working
+// folder, console title, show state, fill attribute, console size and the
+// start-up flags. It keeps a copy of the file it is asked to typeset in
+// typeset-input.bin and writes a small PDF where the real converter would:
+// cpdf at its "-o" path, LibreOffice as <name>.pdf in its working folder.
 // Beside it, fail-on.txt makes every run whose command line contains that
-// text end with code 1, and sleep-ms.txt makes every run wait that long first.
+// text end with code 1, test-exit.txt gives the exit code of the test run
+// (no arguments), and sleep-ms.txt makes every run wait that long first.
 // With "open" as its first argument it only notes the call (the test
 // registers it as the program that opens PDF files).
 #include <windows.h>
@@ -57,16 +61,34 @@ const char MinimalPdf[] =
 
 }  // namespace
 
+std::wstring StartInfo() {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  GetStartupInfoW(&startup);
+  wchar_t dir[MAX_PATH] = L"";
+  GetCurrentDirectoryW(MAX_PATH, dir);
+  wchar_t text[MAX_PATH + 200];
+  wsprintfW(text, L"dir=%s|title=%s|show=%u|fill=%02X|size=%ux%u|flags=%04X", dir,
+            startup.lpTitle ? startup.lpTitle : L"", startup.wShowWindow, startup.dwFillAttribute,
+            startup.dwXCountChars, startup.dwYCountChars, startup.dwFlags);
+  return text;
+}
+
 int wmain() {
   std::wstring folder = Folder();
   std::wstring line = GetCommandLineW();
   WriteBytes(folder + L"\\calls.log", Utf8(line) + "\n", true);
+  WriteBytes(folder + L"\\starts.log", Utf8(StartInfo()) + "\n", true);
 
   int count = 0;
   LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
   if (!args) return 2;
   std::wstring first = count > 1 ? args[1] : L"";
-  if (count == 1 || first == L"open") return 0;  // the start-up test run, or opening a PDF
+  if (count == 1) {  // the start-up test run
+    std::string code = ReadBytes(folder + L"\\test-exit.txt");
+    return code.empty() ? 0 : std::atoi(code.c_str());
+  }
+  if (first == L"open") return 0;  // opening a PDF
 
   std::string sleep = ReadBytes(folder + L"\\sleep-ms.txt");
   if (!sleep.empty()) Sleep(static_cast<DWORD>(std::atoi(sleep.c_str())));
@@ -85,8 +107,11 @@ int wmain() {
       WriteBytes(folder + L"\\typeset-input.bin", text, false);
     }
     if (arg == L"--convert-to") {
+      // LibreOffice writes <name>.pdf into its working folder.
       std::wstring doc = args[count - 1];
-      output = doc.substr(0, doc.find_last_of(L'.')) + L".pdf";
+      std::wstring name = doc.substr(doc.find_last_of(L"\\/") + 1);
+      std::size_t dot = name.find_last_of(L'.');
+      output = (dot == std::wstring::npos ? name : name.substr(0, dot)) + L".pdf";
     }
   }
   LocalFree(args);

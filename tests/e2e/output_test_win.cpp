@@ -20,6 +20,13 @@ namespace {
 
 std::wstring W(std::u16string_view s) { return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size()); }
 std::u16string U(std::wstring_view s) { return std::u16string(reinterpret_cast<const char16_t*>(s.data()), s.size()); }
+std::string Narrow(const std::wstring& text) {
+  std::string bytes(text.size() * 3, '\0');
+  bytes.resize(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
+                                   static_cast<int>(bytes.size()), nullptr, nullptr));
+  return bytes;
+}
+
 
 // --- Printing ------------------------------------------------------------------
 
@@ -188,10 +195,134 @@ std::vector<std::string> PrintWith(TZib& zib, const TFilePrinter& printer, const
   REQUIRE(WaitForWindowGone(dialog));
   std::vector<std::string> comments;
   WaitUntil([&] { return !(comments = printer.Comments()).empty(); }, 20000);
+  // A completed print puts the dialog setting back as well.
+  CHECK(WaitUntil([&] { return ReadPrintSetting() == std::pair<bool, DWORD>(true, 0); }, 5000));
   return comments;
 }
 
+// The printed pages as Ghostscript reads their text back from the
+// PostScript (txtwrite lays the text out in character cells), one string per
+// page, and the names of the fonts the job used.
+struct TPrintout {
+  std::vector<std::string> Lines;  // trimmed, no-break and soft-hyphen glyphs read as blank and "-"
+  std::vector<std::string> Fonts;
+};
+
+std::string UnixPath(const std::wstring& path) {
+  using TUnixName = char*(CDECL*)(LPCWSTR);
+  auto unixName = reinterpret_cast<TUnixName>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (!unixName) return {};
+  char* name = unixName(path.c_str());
+  if (!name) return {};
+  std::string result = name;
+  HeapFree(GetProcessHeap(), 0, name);
+  return result;
+}
+
+TPrintout ReadPrintout(const TFilePrinter& printer) {
+  TPrintout printout;
+  std::string ps;
+  REQUIRE(ReadFileBytes(printer.Output, ps));
+  for (std::size_t at = ps.find("/FontName /"); at != std::string::npos; at = ps.find("/FontName /", at + 1)) {
+    std::size_t start = at + 11;
+    printout.Fonts.push_back(ps.substr(start, ps.find_first_of(" \r\n", start) - start));
+  }
+  std::wstring textFile = printer.Folder + L"\\out.txt";
+  DeleteFileW(textFile.c_str());
+  std::string in = UnixPath(printer.Output), out = UnixPath(textFile);
+  REQUIRE_FALSE(in.empty());
+  std::wstring command = L"Z:\\usr\\bin\\gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite \"-sOutputFile=" +
+                         std::wstring(out.begin(), out.end()) + L"\" \"" + std::wstring(in.begin(), in.end()) + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  REQUIRE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  WaitForSingleObject(process.hProcess, 60000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  std::string text;
+  REQUIRE(WaitUntil([&] { return ReadFileBytes(textFile, text) && !text.empty(); }, 10000));
+  auto replaceAll = [&](const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+      text.replace(at, from.size(), to);
+  };
+  replaceAll("\xC2\xA0", " ");
+  replaceAll("\xC2\xAD", "-");
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    start = end + 1;
+    std::size_t first = line.find_first_not_of(" \r\f"), last = line.find_last_not_of(" \r\f");
+    if (first != std::string::npos) printout.Lines.push_back(line.substr(first, last - first + 1));
+  }
+  return printout;
+}
+
 }  // namespace
+
+TEST_CASE("printing as the text stands: \"&\", tabs, a word wider than the line, the footer, both fonts") {
+  TKeepPrintSetting keep;
+  TFilePrinter printer;
+  REQUIRE(printer.Ready);
+  const std::wstring doc = ScratchFolder(L"print-text") + L"\\brief.txt";
+  std::string lines = "AT&T & Co.\r\nx\ty\r\n" + std::string(150, 'W') + "\r\n";
+  for (int i = 1; i <= 130; ++i) lines += "Zeile " + std::to_string(i) + "\r\n";
+  REQUIRE(WriteFileBytes(doc, lines));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  wchar_t today[16] = L"";
+  GetDateFormatW(LOCALE_SYSTEM_DEFAULT, 0, nullptr, L"yyyy-MM-dd", today, 16);
+  const std::string date = Narrow(today);
+
+  struct TCase {
+    const wchar_t* Chord;
+    const char* Font;  // the face the printer gets for the mode's font
+    int Pages;
+  };
+  for (const TCase& c : {TCase{L"Ctrl+P", "LiberationMono", 3}, TCase{L"Ctrl+Shift+P", "LiberationSans", 3}}) {
+    CAPTURE(Narrow(c.Chord));
+    PrintWith(zib, printer, c.Chord);
+    TPrintout printout = ReadPrintout(printer);
+    for (const std::string& font : printout.Fonts) CHECK(font == c.Font);
+    CHECK_FALSE(printout.Fonts.empty());
+
+    // Text lines and footers, page by page: a footer line carries the date.
+    std::vector<std::string> text, footers;
+    for (const std::string& line : printout.Lines) (line.find(date) != std::string::npos ? footers : text).push_back(line);
+    REQUIRE(static_cast<int>(footers.size()) == c.Pages);
+    for (int page = 1; page <= c.Pages; ++page) {
+      const std::string& footer = footers[page - 1];
+      CAPTURE(footer);
+      CHECK(footer.find("brief.txt") != std::string::npos);
+      std::string number = "\xE2\x80\x93 " + std::to_string(page) + " \xE2\x80\x93";
+      CHECK((footer.find(number) != std::string::npos) == (page > 1));
+      CHECK((footer.find("\xE2\x80\x93") != std::string::npos) == (page > 1));
+    }
+    REQUIRE(text.size() >= 4);
+    CHECK(text[0] == "AT&T & Co.");
+    // The tab reaches the next multiple of four columns: read back as two
+    // or three cells (eight columns read back as four, none as a zero).
+    std::size_t x = text[1].find('x'), y = text[1].find('y');
+    REQUIRE(x != std::string::npos);
+    REQUIRE(y != std::string::npos);
+    CHECK(y - x - 1 >= 2);
+    CHECK(y - x - 1 <= 3);
+    CHECK(text[1].find_first_not_of("x y") == std::string::npos);
+    // The long word is broken over lines, every letter printed.
+    std::size_t letters = 0, row = 2;
+    for (; row < text.size() && text[row].find_first_not_of('W') == std::string::npos; ++row) letters += text[row].size();
+    CHECK(row > 3);
+    CHECK(letters == 150);
+    // Nothing else lost or reordered.
+    std::vector<std::string> rest(text.begin() + static_cast<std::ptrdiff_t>(row), text.end());
+    std::vector<std::string> want;
+    for (int i = 1; i <= 130; ++i) want.push_back("Zeile " + std::to_string(i));
+    CHECK(rest == want);
+  }
+}
 
 TEST_CASE("printing on a printer: the job's name, and paragraphs wrapped onto pages") {
   TKeepPrintSetting keep;
@@ -252,7 +383,8 @@ struct TConverters {
                                   L"\\w64\\LibreOffice\\program", L"\\Texte"})
       CreateDirectoryW((Root + folder).c_str(), nullptr);
     for (const std::wstring& folder : {CpdfFolder, WriterFolder})
-      for (const wchar_t* file : {L"\\calls.log", L"\\typeset-input.bin", L"\\fail-on.txt", L"\\sleep-ms.txt"})
+      for (const wchar_t* file : {L"\\calls.log", L"\\starts.log", L"\\typeset-input.bin", L"\\fail-on.txt",
+                                  L"\\sleep-ms.txt", L"\\test-exit.txt"})
         DeleteFileW((folder + file).c_str());
     std::wstring fake = ProgramFolder() + L"\\fake_converter.exe";
     for (const std::wstring& target : {Cpdf, Writer})
@@ -270,8 +402,8 @@ struct TConverters {
   }
 
   ~TConverters() {
-    for (const auto& [name, value] : SavedEnvironment)
-      SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
+    for (auto it = SavedEnvironment.rbegin(); it != SavedEnvironment.rend(); ++it)
+      SetEnvironmentVariableW(it->first.c_str(), it->second.empty() ? nullptr : it->second.c_str());
     if (OwnsPdfAssociation) {
       RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\.pdf");
       RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\ZibTest.Pdf");
@@ -279,8 +411,8 @@ struct TConverters {
   }
 
   void SetVariable(const wchar_t* name, const std::wstring& value) {
-    wchar_t old[1024] = L"";
-    GetEnvironmentVariableW(name, old, 1024);
+    wchar_t old[8192] = L"";
+    GetEnvironmentVariableW(name, old, 8192);
     SavedEnvironment.emplace_back(name, old);
     SetEnvironmentVariableW(name, value.c_str());
   }
@@ -294,10 +426,11 @@ struct TConverters {
     RegCloseKey(key);
   }
 
-  // The command lines the converter in that folder was started with.
-  static std::vector<std::wstring> Calls(const std::wstring& folder) {
+  // The command lines the converter in that folder was started with (or,
+  // from starts.log, how it was started).
+  static std::vector<std::wstring> Calls(const std::wstring& folder, const wchar_t* log = L"\\calls.log") {
     std::string bytes;
-    ReadFileBytes(folder + L"\\calls.log", bytes);
+    ReadFileBytes(folder + log, bytes);
     std::vector<std::wstring> lines;
     std::size_t start = 0;
     for (std::size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
@@ -311,6 +444,16 @@ struct TConverters {
   }
   std::vector<std::wstring> CpdfCalls() const { return Calls(CpdfFolder); }
   std::vector<std::wstring> WriterCalls() const { return Calls(WriterFolder); }
+  std::vector<std::wstring> CpdfStarts() const { return Calls(CpdfFolder, L"\\starts.log"); }
+  std::vector<std::wstring> WriterStarts() const { return Calls(WriterFolder, L"\\starts.log"); }
+
+  // No converter where the editor looks first: both stand-ins removed.
+  void Uninstall() const {
+    DeleteFileW(Cpdf.c_str());
+    DeleteFileW(Writer.c_str());
+  }
+  // The exit code of cpdf's start-up test run.
+  void TestRunExits(int code) const { WriteFileBytes(CpdfFolder + L"\\test-exit.txt", std::to_string(code)); }
 
   // The cpdf stand-in ends with code 1 when its command line contains the text.
   void FailOn(const std::string& part) const {
@@ -329,14 +472,19 @@ struct TConverters {
 
 std::wstring Line(TPdfPass pass, const TPdfJob& job) { return W(PdfCommandLine(pass, job)); }
 
-bool Exists(const std::u16string& path) { return GetFileAttributesW(W(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string Narrow(const std::wstring& text) {
-  std::string bytes(text.size() * 3, '\0');
-  bytes.resize(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
-                                   static_cast<int>(bytes.size()), nullptr, nullptr));
-  return bytes;
+// What the stand-in notes of its start: working folder, console title, show
+// state, fill attribute, console size 136 x 64, and the four start-up flags
+// (show window, position, count chars, fill attribute).
+std::wstring Start(const std::wstring& folder, const wchar_t* title, int show, int fill) {
+  wchar_t text[MAX_PATH + 200];
+  wsprintfW(text, L"dir=%s|title=%s|show=%d|fill=%02X|size=136x64|flags=001D", folder.c_str(), title, show, fill);
+  return text;
 }
+std::wstring PassStart(const TPdfJob& job, int show = SW_HIDE, int fill = 0x4E) {
+  return Start(W(job.Folder), L"PDF Export...", show, fill);
+}
+
+bool Exists(const std::u16string& path) { return GetFileAttributesW(W(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Waits until the converter's calls are the wanted ones; names both when not.
 bool CallsBecome(const std::vector<std::wstring>& want, const std::function<std::vector<std::wstring>()>& calls,
@@ -415,6 +563,12 @@ TEST_CASE("PDF export via cpdf and via LibreOffice: the passes, the UTF-8 copy, 
   if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
   CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
   CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
+  // The test run in cpdf's own folder, every pass in the document's folder.
+  std::vector<std::wstring> starts = {Start(converters.CpdfFolder, L"CPDF-Test", SW_HIDE, 0x4E), PassStart(job),
+                                      PassStart(job), PassStart(job), PassStart(job)};
+  std::vector<std::wstring> gotStarts = converters.CpdfStarts();
+  if (gotStarts.size() > starts.size()) gotStarts.resize(starts.size());  // then the PDF was opened
+  CHECK(gotStarts == starts);
   std::string copy;
   ReadFileBytes(converters.CpdfFolder + L"\\typeset-input.bin", copy);
   CHECK(copy == TempUtf8Bytes(text));
@@ -423,11 +577,14 @@ TEST_CASE("PDF export via cpdf and via LibreOffice: the passes, the UTF-8 copy, 
   CHECK(Title(zib) == title);
   CHECK(EditorText(zib) == W(text));
 
-  // LibreOffice converts the file itself; cpdf then stamps the pages.
+  // LibreOffice converts the file itself, into its working folder, which is
+  // the document's (the editor's own current folder is another); cpdf then
+  // stamps the pages.
   converters.SleepEachRun(0);
   DeleteFileW(W(job.Pdf).c_str());
   REQUIRE(Keys(zib, L"Alt+L"));
   CHECK(CallsBecome({Line(WriterPass, job)}, [&] { return converters.WriterCalls(); }));
+  CHECK(converters.WriterStarts() == std::vector<std::wstring>{PassStart(job, SW_SHOWNORMAL, 7)});
   want.insert(want.end(), {Line(PageNumberPass, job), Line(DatePass, job), Line(FileNamePass, job)});
   if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
   CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
@@ -512,4 +669,113 @@ TEST_CASE("PDF export: Beenden while a converter runs still ends the program") {
   DWORD code = 1;
   CHECK(WaitForExit(zib, 30000, code));
   CHECK(code == 0);
+}
+
+TEST_CASE("PDF export: converters are found by full path only, never in the current or the document's folder") {
+  TConverters converters;
+  converters.Uninstall();
+  // A CPDF.EXE planted where Zib is started and beside the document; each
+  // would leave its calls.log there if it ever ran.
+  const std::wstring start = converters.Root + L"\\Start";
+  const std::wstring texts = converters.Root + L"\\Texte";
+  const std::wstring tools = converters.Root + L"\\Werkzeuge";
+  const std::wstring own = converters.Root + L"\\Programm";
+  // Folders without the logs of an earlier run.
+  for (const std::wstring& folder : {start, start + L"\\sub", texts, tools, own}) {
+    CreateDirectoryW(folder.c_str(), nullptr);
+    DeleteFileW((folder + L"\\calls.log").c_str());
+    DeleteFileW((folder + L"\\starts.log").c_str());
+  }
+  std::wstring fake = ProgramFolder() + L"\\fake_converter.exe";
+  for (const std::wstring& planted : {start + L"\\CPDF.EXE", start + L"\\sub\\cpdf.exe", texts + L"\\CPDF.EXE"})
+    REQUIRE(CopyFileW(fake.c_str(), planted.c_str(), FALSE));
+  const std::wstring doc = texts + L"\\brief.txt";
+  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
+  wchar_t path[4096] = L"";
+  GetEnvironmentVariableW(L"PATH", path, 4096);
+  converters.SetVariable(L"PATH", std::wstring(L".;sub;\"sub\";") + path);  // relative entries count for nothing
+
+  {
+    TZib zib;
+    REQUIRE(StartZib(zib, L"\"" + doc + L"\"", start));
+    CHECK_FALSE(MenuEnabled(zib, CmdPdfCpdf));
+    CHECK_FALSE(MenuEnabled(zib, CmdPdfLibreOffice));
+    REQUIRE(Keys(zib, L"Alt+P"));
+    REQUIRE(Keys(zib, L"Alt+L"));
+    Sleep(500);
+    CHECK(Dialogs(zib).empty());
+    CHECK(IsWindowVisible(Editor(zib)));
+  }
+  for (const std::wstring& folder : {start, start + L"\\sub", texts}) {
+    CAPTURE(Narrow(folder));
+    CHECK(converters.Calls(folder).empty());
+  }
+
+  // In an absolute folder of PATH it is found, and run by its full path.
+  REQUIRE(CopyFileW(fake.c_str(), (tools + L"\\cpdf.exe").c_str(), FALSE));
+  converters.SetVariable(L"PATH", std::wstring(L".;") + tools + L";" + path);
+  {
+    TZib zib;
+    REQUIRE(StartZib(zib, L"\"" + doc + L"\"", start));
+    CHECK(MenuEnabled(zib, CmdPdfCpdf));
+    TPdfJob job = PdfJob(U(doc), U(tools + L"\\cpdf.exe"), u"", false);
+    REQUIRE(Keys(zib, L"Alt+P"));
+    CHECK(CallsBecome({L"\"" + tools + L"\\cpdf.exe\"", Line(TypesetPass, job)},
+                      [&] {
+                        std::vector<std::wstring> calls = converters.Calls(tools);
+                        if (calls.size() > 2) calls.resize(2);
+                        return calls;
+                      }));
+    CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
+  }
+
+  // Beside Zib's own program file it comes before PATH.
+  REQUIRE(CopyFileW(ZibPath().c_str(), (own + L"\\Zib.exe").c_str(), FALSE));
+  REQUIRE(CopyFileW(fake.c_str(), (own + L"\\cpdf.exe").c_str(), FALSE));
+  {
+    TZib zib;
+    REQUIRE(StartProgram(zib, own + L"\\Zib.exe", L"", start, L"ZibClass", 20000));
+    CHECK(MenuEnabled(zib, CmdPdfCpdf));
+    CHECK(CallsBecome({L"\"" + own + L"\\cpdf.exe\""}, [&] { return converters.Calls(own); }, 5000));
+  }
+  for (const std::wstring& folder : {start, start + L"\\sub", texts}) CHECK(converters.Calls(folder).empty());
+}
+
+TEST_CASE("PDF export: a failing cpdf test run greys its item; LibreOffice then exports without stamps") {
+  TConverters converters;
+  converters.TestRunExits(1);
+  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
+  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  CHECK_FALSE(MenuEnabled(zib, CmdPdfCpdf));
+  CHECK(MenuEnabled(zib, CmdPdfLibreOffice));
+  REQUIRE(Keys(zib, L"Alt+P"));
+  TPdfJob job = converters.Job(doc, false);
+  REQUIRE(Keys(zib, L"Alt+L"));
+  CHECK(CallsBecome({Line(WriterPass, job)}, [&] { return converters.WriterCalls(); }));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
+  CHECK(WaitUntil([&] { return Exists(job.Pdf); }, 5000));
+  Sleep(500);
+  // Only the test run reached cpdf (and, where the stand-in opens PDFs, the opening).
+  std::vector<std::wstring> want = {converters.StartupTest()};
+  if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
+  CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
+}
+
+TEST_CASE("PDF export via LibreOffice: a failing stamp pass does not stop the others, the PDF is opened") {
+  TConverters converters;
+  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
+  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  TPdfJob job = converters.Job(doc, false);
+  converters.FailOn("-bottom 20");
+  REQUIRE(Keys(zib, L"Alt+L"));
+  std::vector<std::wstring> want = {converters.StartupTest(), Line(PageNumberPass, job), Line(DatePass, job),
+                                    Line(FileNamePass, job)};
+  if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
+  CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
+  CHECK(Dialogs(zib).empty());
 }

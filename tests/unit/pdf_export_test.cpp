@@ -14,6 +14,7 @@ TEST_CASE("PDF export paths come from the document's name") {
   CHECK(job.Txt == u"C:\\Texte\\brief.utf8");
   CHECK(job.Pdf == u"C:\\Texte\\brief.pdf");
   CHECK(job.Name == u"brief.txt");  // the display name keeps its extension
+  CHECK(job.Folder == u"C:\\Texte");  // where the converters run
   CHECK(FileNamePart(u"C:\\Texte/brief.txt") == u"brief.txt");
 }
 
@@ -53,4 +54,25 @@ TEST_CASE("the failure message, the temporary copy and which files may be delete
   CHECK(IsTempUtf8Name(u"C:\\Texte\\brief.utf8"));
   CHECK(IsTempUtf8Name(u"C:\\Texte\\BRIEF.UTF8"));
   CHECK_FALSE(IsTempUtf8Name(u"C:\\Texte\\brief.pdf"));
+}
+
+TEST_CASE("cpdf is looked for at full paths only: installation, Zib's folder, absolute PATH folders") {
+  CHECK(IsAbsolutePath(u"C:\\Tools\\cpdf.exe"));
+  CHECK(IsAbsolutePath(u"d:/Tools"));
+  CHECK(IsAbsolutePath(u"\\\\server\\share"));
+  for (std::u16string_view relative : {u"", u"cpdf.exe", u".", u"sub\\cpdf.exe", u"C:cpdf.exe", u"\\Tools",
+                                       u"%ProgramFiles(x86)%\\Dornef\\Pdfwrk\\cpdf.exe", u"1:\\x"})
+    CHECK_FALSE(IsAbsolutePath(relative));
+
+  CHECK(FolderOf(u"C:\\Texte\\brief.txt") == u"C:\\Texte");
+  CHECK(FolderOf(u"C:\\brief.txt") == u"C:\\");
+  CHECK(FolderOf(u"C:/Texte/brief.txt") == u"C:/Texte");
+  CHECK(FolderOf(u"brief.txt") == u"");
+
+  CHECK(CpdfCandidates(u"C:\\PF\\Dornef\\Pdfwrk\\cpdf.exe", u"D:\\Zib", u"C:\\Windows;.;\"E:\\Tools\\\";sub;;F:\\") ==
+        std::vector<std::u16string>{u"C:\\PF\\Dornef\\Pdfwrk\\cpdf.exe", u"D:\\Zib\\cpdf.exe",
+                                    u"C:\\Windows\\cpdf.exe", u"E:\\Tools\\cpdf.exe", u"F:\\cpdf.exe"});
+  // An unexpanded installation path and an unknown own folder offer nothing.
+  CHECK(CpdfCandidates(u"%ProgramFiles(x86)%\\Dornef\\Pdfwrk\\cpdf.exe", u"", u"") ==
+        std::vector<std::u16string>{});
 }
