@@ -61,7 +61,7 @@ std::span<const TRegistryRemoval> RemovalKeys() { return Removals; }
 std::u16string UninstallCommand(std::u16string_view program) { return Quoted(program) + u" /Uninstall"; }
 
 std::u16string RemovalScript(std::u16string_view startMenuFolder, std::u16string_view programFolder) {
-  return u"/c RD /S /Q " + Quoted(startMenuFolder) + u" && RD /S /Q " + Quoted(programFolder);
+  return u"/c RD /S /Q " + Quoted(startMenuFolder) + u" & RD /S /Q " + Quoted(programFolder);
 }
 
 std::u16string ShellLinkWorkingFolder(std::u16string_view workingFolder, std::u16string_view target) {

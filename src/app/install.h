@@ -58,6 +58,9 @@ struct TRegistryEntry {
   std::uint32_t Number = 0;       // Dword
 };
 
+// The bytes a string value is stored with: its units and the terminating zero.
+constexpr std::size_t RegistryStringBytes(std::size_t units) { return (units + 1) * sizeof(char16_t); }
+
 // The entries in the order they are written, for the installed program's
 // expanded path and today's date (yyyy-MM-dd).
 std::vector<TRegistryEntry> InstallationEntries(std::u16string_view program, std::u16string_view date);
@@ -78,7 +81,8 @@ std::span<const TRegistryRemoval> RemovalKeys();
 std::u16string UninstallCommand(std::u16string_view program);
 
 // The parameters of the hidden command interpreter that removes both folders
-// (expanded paths); the program folder only goes when the Start-menu folder went.
+// (expanded paths). Each removal runs on its own, so a Start-menu folder that
+// is already gone does not keep the program folder.
 std::u16string RemovalScript(std::u16string_view startMenuFolder, std::u16string_view programFolder);
 
 // The working folder a shortcut gets: the given one without a leading

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr REGSAM KeyAccess = KEY_ALL_ACCESS | KEY_WOW64_32KEY;
+constexpr wchar_t RestartMark[] = L"ZIB_SETUP_RESTARTED";
 
 // The views name constants built from literals, so each ends in a terminator.
 const wchar_t* Literal(std::u16string_view text) { return AsWide(text.data()); }
@@ -114,7 +115,7 @@ void CreateStartMenuShortcut(const wchar_t* program) {
 bool RegWriteString(HKEY root, const wchar_t* key, const wchar_t* valueName, const wchar_t* text) {
   HKEY opened = CreateKey(root, key);
   if (!opened) return false;
-  DWORD bytes = static_cast<DWORD>((lstrlenW(text) + 1) * sizeof(wchar_t));
+  DWORD bytes = static_cast<DWORD>(RegistryStringBytes(static_cast<std::size_t>(lstrlenW(text))));
   RegSetValueExW(opened, ValueName(valueName), 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes);
   RegCloseKey(opened);
   return true;
@@ -175,15 +176,20 @@ int InstallProgram(bool silent) {
   CreateDirectoryW(Expanded(ProgramFolderPath).Text, nullptr);
   CloseRunningEditor();
 
+  // The copy comes from the running file itself, whatever name it was
+  // started by, and overwrites the old one in place: a failed copy leaves an
+  // existing installation whole.
   TPath program = Expanded(InstalledProgramPath);
-  DeleteFileW(program.Text);
-  std::wstring self = CommandLineArg(0);
-  if (!CopyFileW(self.c_str(), program.Text, FALSE)) {
+  std::wstring self = ProgramFilePath();
+  if (self.empty() || !CopyFileW(self.c_str(), program.Text, FALSE)) {
     // As a rule for lack of administrator rights: the same run again, elevated.
     // An elevated run that fails ends here; restarting it would fail the same
-    // way, again and again.
-    if (!RunsElevated()) {
+    // way, again and again. So does a restarted run that did not get full
+    // rights (where "runas" cannot elevate): it carries a mark in its
+    // environment, which an elevated start does not inherit, but such a run does.
+    if (!RunsElevated() && !self.empty() && GetEnvironmentVariableW(RestartMark, nullptr, 0) == 0) {
       std::wstring argument = CommandLineArg(1);
+      SetEnvironmentVariableW(RestartMark, L"1");
       ShellExecuteW(nullptr, L"runas", self.c_str(), argument.c_str(), nullptr, SW_SHOWNORMAL);
     }
     return 1;
@@ -209,6 +215,7 @@ int RemoveProgram() {
   // program file in the program folder included.
   std::u16string script = RemovalScript(AsUtf16(Expanded(StartMenuFolderPath).Text),
                                         AsUtf16(Expanded(ProgramFolderPath).Text));
-  ShellExecuteW(nullptr, L"open", L"cmd.exe", AsWide(script.c_str()), nullptr, SW_HIDE);
+  std::wstring interpreter = SystemProgramPath(L"cmd.exe");
+  if (!interpreter.empty()) ShellExecuteW(nullptr, L"open", interpreter.c_str(), AsWide(script.c_str()), nullptr, SW_HIDE);
   return 3;
 }

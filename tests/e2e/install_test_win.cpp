@@ -79,6 +79,17 @@ DWORD RunToEnd(const std::wstring& commandLine, const TLaunch& how = {}) {
   return code;
 }
 
+// Where the installation puts things, spelled out here rather than taken from
+// the program's own constants.
+std::wstring ProgramFiles() { return Expand(u"%ProgramFiles(x86)%"); }
+std::wstring MakerFolder() { return ProgramFiles() + L"\\Dornef"; }
+std::wstring InstallFolder() { return MakerFolder() + L"\\Zib"; }
+std::wstring InstalledProgram() { return InstallFolder() + L"\\Zib.exe"; }
+std::wstring StartMenuMaker() { return Expand(u"%ALLUSERSPROFILE%") + L"\\Microsoft\\Windows\\Start Menu\\Programs\\Dornef"; }
+std::wstring StartMenuFolder() { return StartMenuMaker() + L"\\Zib"; }
+std::wstring ShortcutFile() { return StartMenuFolder() + L"\\Z\u00B7i\u00B7b - Mini Editor.lnk"; }
+constexpr wchar_t UninstallEntry[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Z\u00B7i\u00B7b";
+
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 bool IsFolder(const std::wstring& path) {
   DWORD a = GetFileAttributesW(path.c_str());
@@ -115,11 +126,14 @@ bool KeyExists(TRegistryRoot root, std::u16string_view key) {
   return true;
 }
 
-// A value in the 32-bit view; Type 0 when it is missing.
+// A value in the 32-bit view; Type 0 when it is missing. Bytes is the size
+// stored, so a string's terminating zero can be seen.
 struct TValue {
   DWORD Type = 0;
   std::wstring Text;
   DWORD Number = 0;
+  DWORD Bytes = 0;
+  bool EndsInZero = false;
 };
 
 TValue ReadValue(TRegistryRoot root, std::u16string_view key, std::u16string_view name) {
@@ -127,12 +141,23 @@ TValue ReadValue(TRegistryRoot root, std::u16string_view key, std::u16string_vie
   HKEY opened = nullptr;
   if (RegOpenKeyExW(Root(root), ToWide(key).c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &opened) != ERROR_SUCCESS)
     return value;
+  // Enumerated rather than queried: the query adds a missing terminator to
+  // what it hands back, the enumeration gives the value as it is stored.
   std::wstring valueName = ToWide(name);
   BYTE data[2048] = {};
-  DWORD size = sizeof data - 2, type = 0;
-  if (RegQueryValueExW(opened, valueName.empty() ? nullptr : valueName.c_str(), nullptr, &type, data, &size) ==
-      ERROR_SUCCESS) {
+  DWORD size = 0, type = 0;
+  bool found = false;
+  for (DWORD i = 0; !found; ++i) {
+    wchar_t entryName[256];
+    DWORD nameLength = 256;
+    size = sizeof data - 2;
+    if (RegEnumValueW(opened, i, entryName, &nameLength, nullptr, &type, data, &size) != ERROR_SUCCESS) break;
+    found = valueName == std::wstring_view(entryName, nameLength);
+  }
+  if (found) {
     value.Type = type;
+    value.Bytes = size;
+    value.EndsInZero = size >= 2 && data[size - 1] == 0 && data[size - 2] == 0;
     if (type == REG_SZ) value.Text = reinterpret_cast<const wchar_t*>(data);
     if (type == REG_DWORD) value.Number = *reinterpret_cast<const DWORD*>(data);
   }
@@ -151,15 +176,21 @@ void ClearInstallation() {
     }
     RegDeleteKeyExW(Root(removal.Root), key.c_str(), KEY_WOW64_32KEY, 0);
   }
-  RemoveTree(Expand(ProgramFolderPath));
-  RemoveTree(Expand(StartMenuFolderPath));
+  RemoveTree(InstallFolder());
+  RemoveTree(StartMenuFolder());
 }
 
+// The keys the installation makes, spelled out.
+constexpr wchar_t OpenWithEntry[] = L"SystemFileAssociations\\text\\OpenWithList\\Zib.exe";
+constexpr wchar_t OpenCommandEntry[] = L"SOFTWARE\\Classes\\Applications\\zib.exe\\shell\\open\\command";
+constexpr wchar_t AppPathEntry[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\zib.exe";
+
 bool NothingInstalled() {
-  return !Exists(Expand(InstalledProgramPath)) && !Exists(Expand(ShortcutPath)) &&
-         !KeyExists(TRegistryRoot::LocalMachine, UninstallKey) && !KeyExists(TRegistryRoot::ClassesRoot, OpenWithKey) &&
-         !KeyExists(TRegistryRoot::LocalMachine, AppPathKey) &&
-         !KeyExists(TRegistryRoot::LocalMachine, OpenCommandKey);
+  return !Exists(InstalledProgram()) && !Exists(ShortcutFile()) &&
+         !KeyExists(TRegistryRoot::LocalMachine, FromWide(UninstallEntry)) &&
+         !KeyExists(TRegistryRoot::ClassesRoot, FromWide(OpenWithEntry)) &&
+         !KeyExists(TRegistryRoot::LocalMachine, FromWide(AppPathEntry)) &&
+         !KeyExists(TRegistryRoot::LocalMachine, FromWide(OpenCommandEntry));
 }
 
 // A copy of the built program under a setup name in a scratch folder.
@@ -272,7 +303,7 @@ TEST_CASE("installation: the question; anything but Yes changes nothing, Yes ins
     DWORD code = 99;
     REQUIRE(WaitForExit(run, RunTimeoutMs, code));
     CHECK(code == 0);
-    CHECK_FALSE(Exists(Expand(ProgramFolderPath)));
+    CHECK_FALSE(Exists(InstallFolder()));
     CHECK(NothingInstalled());
   }
 
@@ -284,8 +315,8 @@ TEST_CASE("installation: the question; anything but Yes changes nothing, Yes ins
   DWORD code = 99;
   REQUIRE(WaitForExit(run, RunTimeoutMs, code));
   CHECK(code == 0);
-  CHECK(Exists(Expand(InstalledProgramPath)));
-  if (NamesTakeMiddleDot()) CHECK(Exists(Expand(ShortcutPath)));
+  CHECK(Exists(InstalledProgram()));
+  if (NamesTakeMiddleDot()) CHECK(Exists(ShortcutFile()));
   ClearInstallation();
 }
 
@@ -302,39 +333,63 @@ TEST_CASE("installation: /S installs silently: program, registry entries, Start-
   CHECK(WaitForExit(editor, 5000, editorCode));
   CHECK(editorCode == 0);
 
-  const std::wstring program = Expand(InstalledProgramPath);
-  CHECK(program == Expand(u"%ProgramFiles(x86)%") + L"\\Dornef\\Zib\\Zib.exe");
+  const std::wstring program = InstalledProgram();
   std::string installed, original;
   REQUIRE(ReadFileBytes(program, installed));
   REQUIRE(ReadFileBytes(setup, original));
   CHECK(installed == original);
 
-  for (const TRegistryEntry& entry : InstallationEntries(FromWide(program), FromWide(Today()))) {
-    CAPTURE(ToWide(entry.Key));
-    CAPTURE(ToWide(entry.ValueName));
-    CHECK(KeyExists(entry.Root, entry.Key));
-    if (entry.Type == TRegistryType::KeyOnly) continue;
-    TValue value = ReadValue(entry.Root, entry.Key, entry.ValueName);
-    if (entry.Type == TRegistryType::String) {
-      CHECK(value.Type == REG_SZ);
-      CHECK(value.Text == ToWide(entry.Text));
-    } else {
-      CHECK(value.Type == REG_DWORD);
-      CHECK(value.Number == entry.Number);
+  // Every value, its type and data, strings with their terminating zero.
+  struct TExpected {
+    TRegistryRoot Root;
+    const wchar_t* Key;
+    const wchar_t* Name;
+    DWORD Type;  // 0: the key alone
+    std::wstring Text;
+    DWORD Number;
+  };
+  const auto Machine = TRegistryRoot::LocalMachine;
+  const TExpected expected[] = {
+      {TRegistryRoot::ClassesRoot, OpenWithEntry, L"", 0, L"", 0},
+      {Machine, OpenCommandEntry, L"", REG_SZ, L"\"" + program + L"\" \"%1\"", 0},
+      {Machine, AppPathEntry, L"Path", REG_SZ, program, 0},
+      {Machine, AppPathEntry, L"", REG_SZ, program, 0},
+      {Machine, UninstallEntry, L"DisplayName", REG_SZ, L"Z\u00B7i\u00B7b - Mini Editor", 0},
+      {Machine, UninstallEntry, L"DisplayIcon", REG_SZ, program, 0},
+      {Machine, UninstallEntry, L"DisplayVersion", REG_SZ, L"1.4.0.0", 0},
+      {Machine, UninstallEntry, L"Version", REG_DWORD, L"", 0x01040000},
+      {Machine, UninstallEntry, L"EstimatedSize", REG_DWORD, L"", 164},
+      {Machine, UninstallEntry, L"InstallDate", REG_SZ, Today(), 0},
+      {Machine, UninstallEntry, L"NoModify", REG_DWORD, L"", 1},
+      {Machine, UninstallEntry, L"NoRepair", REG_DWORD, L"", 1},
+      {Machine, UninstallEntry, L"UninstallString", REG_SZ, L"\"" + program + L"\" /Uninstall", 0},
+      {Machine, UninstallEntry, L"Publisher", REG_SZ, L"Dornef", 0},
+      {Machine, UninstallEntry, L"URLInfoAbout", REG_SZ, L"https://dornef.example/zib/", 0},
+  };
+  int row = 0;
+  for (const TExpected& e : expected) {
+    ++row;
+    CAPTURE(row);
+    CHECK(KeyExists(e.Root, FromWide(e.Key)));
+    TValue value = ReadValue(e.Root, FromWide(e.Key), FromWide(e.Name));
+    CHECK(value.Type == e.Type);
+    if (e.Type == REG_SZ) {
+      CHECK(value.Text == e.Text);
+      CHECK(value.Bytes == (e.Text.size() + 1) * sizeof(wchar_t));
+      CHECK(value.EndsInZero);
+    } else if (e.Type == REG_DWORD) {
+      CHECK(value.Number == e.Number);
+      CHECK(value.Bytes == 4);
     }
   }
-  // What the list of installed programs shows.
-  CHECK(ReadValue(TRegistryRoot::LocalMachine, UninstallKey, u"DisplayName").Text == L"Z\u00B7i\u00B7b - Mini Editor");
-  CHECK(ReadValue(TRegistryRoot::LocalMachine, UninstallKey, u"DisplayVersion").Text == L"1.4.0.0");
-  CHECK(ReadValue(TRegistryRoot::LocalMachine, UninstallKey, u"EstimatedSize").Number == 164);
-  CHECK(ReadValue(TRegistryRoot::LocalMachine, UninstallKey, u"InstallDate").Text.size() == 10);
+  CHECK(Today().size() == 10);
 
   TShortcut link;
   if (NamesTakeMiddleDot()) {
-    REQUIRE(ReadShortcut(Expand(ShortcutPath), link));
+    REQUIRE(ReadShortcut(ShortcutFile(), link));
     CHECK(link.Target == program);
     CHECK(link.Arguments.empty());
-    CHECK(link.Folder == Expand(ProgramFolderPath));
+    CHECK(link.Folder == InstallFolder());
     CHECK(link.Description == L"Z\u00B7i\u00B7b - Mini Editor");
   }
 
@@ -350,13 +405,13 @@ TEST_CASE("removal: the question defaults to No; Yes removes entries, shortcut a
   ClearInstallation();
   std::wstring setup = SetupCopy(L"remove");
   REQUIRE(RunToEnd(Quoted(setup) + L" /S") == 0);
-  const std::wstring program = Expand(InstalledProgramPath);
+  const std::wstring program = InstalledProgram();
   REQUIRE(Exists(program));
   TZib editor;
   REQUIRE(StartProgram(editor, program, L"", L"", L"ZibClass", 20000));
 
   // The remove command as the uninstall entry gives it.
-  std::wstring removeCommand = ReadValue(TRegistryRoot::LocalMachine, UninstallKey, u"UninstallString").Text;
+  std::wstring removeCommand = ReadValue(TRegistryRoot::LocalMachine, FromWide(UninstallEntry), u"UninstallString").Text;
   REQUIRE_FALSE(removeCommand.empty());
   {
     TZib run;
@@ -371,7 +426,7 @@ TEST_CASE("removal: the question defaults to No; Yes removes entries, shortcut a
     REQUIRE(WaitForExit(run, RunTimeoutMs, code));
     CHECK(code == 2);
     CHECK(Exists(program));
-    CHECK(KeyExists(TRegistryRoot::LocalMachine, UninstallKey));
+    CHECK(KeyExists(TRegistryRoot::LocalMachine, FromWide(UninstallEntry)));
     CHECK(IsRunning(editor));
   }
 
@@ -386,12 +441,12 @@ TEST_CASE("removal: the question defaults to No; Yes removes entries, shortcut a
   DWORD editorCode = 99;
   CHECK(WaitForExit(editor, 5000, editorCode));
 
-  CHECK(WaitUntil([&] { return !Exists(Expand(ProgramFolderPath)) && !Exists(Expand(StartMenuFolderPath)); }, 20000));
+  CHECK(WaitUntil([&] { return !Exists(InstallFolder()) && !Exists(StartMenuFolder()); }, 20000));
   CHECK(NothingInstalled());
   CHECK_FALSE(KeyExists(TRegistryRoot::LocalMachine, u"SOFTWARE\\Classes\\Applications\\zib.exe"));
   // The maker's folders stay.
-  CHECK(IsFolder(Expand(MakerFolderPath)));
-  CHECK(IsFolder(Expand(StartMenuMakerPath)));
+  CHECK(IsFolder(MakerFolder()));
+  CHECK(IsFolder(StartMenuMaker()));
 }
 
 TEST_CASE("installation: without ProgramFiles(x86) the paths are used as they stand, in the current folder") {
@@ -407,33 +462,79 @@ TEST_CASE("installation: without ProgramFiles(x86) the paths are used as they st
   how.Environment = &environment;
   CHECK(RunToEnd(Quoted(setup) + L" /S", how) == 0);
   CHECK(Exists(work + L"\\%ProgramFiles(x86)%\\Dornef\\Zib\\Zib.exe"));
-  CHECK(ReadValue(TRegistryRoot::LocalMachine, UninstallKey, u"DisplayIcon").Text ==
+  CHECK(ReadValue(TRegistryRoot::LocalMachine, FromWide(UninstallEntry), u"DisplayIcon").Text ==
         L"%ProgramFiles(x86)%\\Dornef\\Zib\\Zib.exe");
   RemoveTree(work + L"\\%ProgramFiles(x86)%");
   ClearInstallation();
 }
 
+namespace {
+
+// Runs a command line in a job of its own, so that a run it restarts is
+// counted too: the number of processes the job ever held once all are gone,
+// or 0 when they did not end in time (they are ended then).
+struct TJobResult {
+  DWORD ExitCode = 0xDEAD;
+  DWORD Processes = 0;
+};
+
+TJobResult RunInJob(const std::wstring& commandLine, const TLaunch& how) {
+  TJobResult result;
+  HANDLE job = CreateJobObjectW(nullptr, nullptr);
+  REQUIRE(job != nullptr);
+  std::wstring line = commandLine;
+  std::wstring dir(how.Folder);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  void* env = how.Environment ? const_cast<wchar_t*>(how.Environment->c_str()) : nullptr;
+  DWORD flags = CREATE_SUSPENDED | (how.Environment ? CREATE_UNICODE_ENVIRONMENT : 0);
+  const wchar_t* folder = dir.empty() ? nullptr : dir.c_str();
+  BOOL started = how.Token ? CreateProcessAsUserW(how.Token, how.Application, line.data(), nullptr, nullptr, FALSE,
+                                                  flags, env, folder, &startup, &process)
+                           : CreateProcessW(how.Application, line.data(), nullptr, nullptr, FALSE, flags, env,
+                                            folder, &startup, &process);
+  REQUIRE(started);
+  AssignProcessToJobObject(job, process.hProcess);
+  ResumeThread(process.hThread);
+  if (WaitForSingleObject(process.hProcess, RunTimeoutMs) == WAIT_OBJECT_0)
+    GetExitCodeProcess(process.hProcess, &result.ExitCode);
+  JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
+  bool ended = WaitUntil(
+      [&] {
+        return QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr) &&
+               info.ActiveProcesses == 0;
+      },
+      20000);
+  result.Processes = ended ? info.TotalProcesses : 0;
+  TerminateJobObject(job, 0xDEAD);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  CloseHandle(job);
+  return result;
+}
+
+}  // namespace
+
 TEST_CASE("installation: a failed copy restarts the run with \"runas\" and the same argument, exit code 1") {
   TNoMenuBuilder noMenus;
   ClearInstallation();
   // The program folder goes to the scratch folder, where a folder named
-  // Zib.exe makes the copy fail. The program's own path (argument 0) names a
-  // script, so that a restarted run only notes its arguments.
+  // Zib.exe makes the copy fail.
   std::wstring folder = ScratchFolder(L"install-runas");
   std::wstring setup = SetupCopy(L"install-runas", L"Zib-Setup.exe");
   RemoveTree(folder + L"\\pf");
   for (const wchar_t* part : {L"\\pf", L"\\pf\\Dornef", L"\\pf\\Dornef\\Zib", L"\\pf\\Dornef\\Zib\\Zib.exe"})
     CreateDirectoryW((folder + part).c_str(), nullptr);
-  std::wstring script = folder + L"\\Zib-Setup.exe.cmd";
-  REQUIRE(WriteFileBytes(script, "@echo %*> \"%~dp0restarted.txt\"\r\n"));
-  std::wstring noteFile = folder + L"\\restarted.txt";
   std::wstring environment = EnvironmentWith(folder + L"\\pf");
   TLaunch how;
-  how.Application = setup.c_str();
   how.Folder = folder;
   how.Environment = &environment;
 
-  // Without full rights (as a user's programs start under UAC): restarted with "runas".
+  // Without full rights (as a user's programs start under UAC): restarted
+  // once, by its own path, with "/S" (without it the restarted run would ask
+  // and never end by itself). Wine's "runas" gives no full rights, so the
+  // restarted run fails too, and must not restart again.
   HANDLE own = nullptr;
   TOKEN_LINKED_TOKEN limited{};
   DWORD size = 0;
@@ -442,10 +543,9 @@ TEST_CASE("installation: a failed copy restarts the run with \"runas\" and the s
   GetTokenInformation(own, TokenElevationType, &type, sizeof type, &size);
   if (type == TokenElevationTypeFull && GetTokenInformation(own, TokenLinkedToken, &limited, sizeof limited, &size)) {
     how.Token = limited.LinkedToken;
-    CHECK(RunToEnd(Quoted(script) + L" /S", how) == 1);
-    std::string noted;
-    CHECK(WaitUntil([&] { return ReadFileBytes(noteFile, noted) && !noted.empty(); }, 10000));
-    CHECK(noted.substr(0, 2) == "/S");
+    TJobResult run = RunInJob(Quoted(setup) + L" /S", how);
+    CHECK(run.ExitCode == 1);
+    CHECK(run.Processes == 2);
     CloseHandle(limited.LinkedToken);
     how.Token = nullptr;
   } else {
@@ -455,11 +555,72 @@ TEST_CASE("installation: a failed copy restarts the run with \"runas\" and the s
 
   // With full rights already (as every program under Wine): no restart, which would only fail again.
   if (type == TokenElevationTypeFull) {
-    DeleteFileW(noteFile.c_str());
-    CHECK(RunToEnd(Quoted(script) + L" /S", how) == 1);
-    Sleep(2000);
-    CHECK_FALSE(Exists(noteFile));
+    TJobResult run = RunInJob(Quoted(setup) + L" /S", how);
+    CHECK(run.ExitCode == 1);
+    CHECK(run.Processes == 1);
   }
   CHECK(NothingInstalled());
   RemoveTree(folder + L"\\pf");
+}
+
+TEST_CASE("installation: started by a bare name from another folder, it copies its own file") {
+  TNoMenuBuilder noMenus;
+  ClearInstallation();
+  std::wstring setup = SetupCopy(L"install-bare-name", L"Zib-Setup.exe");
+  std::wstring elsewhere = ScratchFolder(L"install-bare-name-elsewhere");
+  // As a program search finds it: argument 0 is the name alone, the current
+  // folder is not the program's.
+  TLaunch how;
+  how.Application = setup.c_str();
+  how.Folder = elsewhere;
+  CHECK(RunToEnd(L"Zib-Setup.exe /S", how) == 0);
+  std::string installed, original;
+  REQUIRE(ReadFileBytes(InstalledProgram(), installed));
+  REQUIRE(ReadFileBytes(setup, original));
+  CHECK(installed == original);
+  ClearInstallation();
+}
+
+TEST_CASE("installation: a copy that fails leaves the installed program as it was") {
+  TNoMenuBuilder noMenus;
+  ClearInstallation();
+  std::wstring setup = SetupCopy(L"install-kept");
+  REQUIRE(RunToEnd(Quoted(setup) + L" /S") == 0);
+  std::string before;
+  REQUIRE(ReadFileBytes(InstalledProgram(), before));
+  {
+    // Held open without write sharing (as a running program is), though it
+    // may be deleted: the copy fails, and nothing may have been deleted first.
+    HANDLE held = CreateFileW(InstalledProgram().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    REQUIRE(held != INVALID_HANDLE_VALUE);
+    CHECK(RunToEnd(Quoted(setup) + L" /S") == 1);
+    CloseHandle(held);
+  }
+  std::string after;
+  CHECK(ReadFileBytes(InstalledProgram(), after));
+  CHECK(after == before);
+  CHECK(KeyExists(TRegistryRoot::LocalMachine, FromWide(UninstallEntry)));
+  ClearInstallation();
+}
+
+TEST_CASE("removal: a Start-menu folder already gone does not keep the program folder") {
+  TNoMenuBuilder noMenus;
+  ClearInstallation();
+  std::wstring setup = SetupCopy(L"remove-no-menu");
+  REQUIRE(RunToEnd(Quoted(setup) + L" /S") == 0);
+  REQUIRE(Exists(InstalledProgram()));
+  RemoveTree(StartMenuFolder());
+  REQUIRE_FALSE(Exists(StartMenuFolder()));
+
+  TZib run;
+  REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall"));
+  HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
+  REQUIRE(box);
+  REQUIRE(PressButton(box, IDYES));
+  DWORD code = 99;
+  REQUIRE(WaitForExit(run, RunTimeoutMs, code));
+  CHECK(code == 3);
+  CHECK(WaitUntil([&] { return !Exists(InstallFolder()); }, 20000));
+  CHECK(NothingInstalled());
 }

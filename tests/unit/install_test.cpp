@@ -28,11 +28,17 @@ bool StartsWithNoCase(std::u16string_view text, std::u16string_view start) {
 TEST_CASE("installation texts and paths") {
   CHECK(InstallPrompt == u"Z\u00B7i\u00B7b - Mini Editor 1.4.0.0\r\nF\u00FCr alle Benutzer installieren?");
   CHECK(RemovalPrompt == u"Z\u00B7i\u00B7b - Mini Editor 1.4.0.0\r\nvon diesem Computer entfernen?");
-  CHECK(ShortcutPath == std::u16string(StartMenuFolderPath) + u"\\Z\u00B7i\u00B7b - Mini Editor.lnk");
-  CHECK(StartMenuFolderPath == std::u16string(StartMenuMakerPath) + u"\\Zib");
-  CHECK(ProgramFolderPath == std::u16string(MakerFolderPath) + u"\\Zib");
-  CHECK(InstalledProgramPath == std::u16string(ProgramFolderPath) + u"\\Zib.exe");
+  CHECK(MakerFolderPath == u"%ProgramFiles(x86)%\\Dornef");
+  CHECK(ProgramFolderPath == u"%ProgramFiles(x86)%\\Dornef\\Zib");
+  CHECK(InstalledProgramPath == u"%ProgramFiles(x86)%\\Dornef\\Zib\\Zib.exe");
+  CHECK(StartMenuMakerPath == u"%ALLUSERSPROFILE%\\Microsoft\\Windows\\Start Menu\\Programs\\Dornef");
+  CHECK(StartMenuFolderPath == u"%ALLUSERSPROFILE%\\Microsoft\\Windows\\Start Menu\\Programs\\Dornef\\Zib");
+  CHECK(ShortcutPath ==
+        u"%ALLUSERSPROFILE%\\Microsoft\\Windows\\Start Menu\\Programs\\Dornef\\Zib\\Z\u00B7i\u00B7b - Mini Editor.lnk");
   CHECK(VersionNumber == 0x01040000u);
+  // Strings go into the registry with their terminating zero.
+  CHECK(RegistryStringBytes(0) == 2);
+  CHECK(RegistryStringBytes(7) == 16);
 }
 
 TEST_CASE("registry entries: the table's values in the table's order") {
@@ -109,7 +115,7 @@ TEST_CASE("the removal deletes every key the installation writes") {
 TEST_CASE("the removal's command line removes the Start-menu folder, then the program folder") {
   CHECK(RemovalScript(u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Dornef\\Zib",
                       u"C:\\Program Files (x86)\\Dornef\\Zib") ==
-        u"/c RD /S /Q \"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Dornef\\Zib\" && "
+        u"/c RD /S /Q \"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Dornef\\Zib\" & "
         u"RD /S /Q \"C:\\Program Files (x86)\\Dornef\\Zib\"");
   CHECK(UninstallCommand(u"%ProgramFiles(x86)%\\Dornef\\Zib\\Zib.exe") ==
         u"\"%ProgramFiles(x86)%\\Dornef\\Zib\\Zib.exe\" /Uninstall");
