@@ -12,5 +12,5 @@ void InsertTemplate(unsigned short command) {
 
 void InsertSymbol(unsigned short command) {
   char16_t c = SymbolCharacter(command);
-  if (c != 0) ReplaceSelectionText(std::u16string_view(&c, 1));
+  if (c != 0) ReplaceSelectionText(std::u16string(1, c));
 }

@@ -84,12 +84,6 @@ void SortSelectedLines(HWND editor, bool ascending) {
   LRESULT lastIndex = Send(editor, EM_LINEINDEX, last);
   LRESULT end = lastIndex + Send(editor, EM_LINELENGTH, lastIndex);
   if (start < 0 || lastIndex < 0 || end < start) return;
-  LRESULT caret = start + static_cast<LRESULT>(joined.size());
-  Send(editor, WM_SETREDRAW, FALSE);
-  Send(editor, EM_SETSEL, start, end);
-  Send(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(joined.c_str()));
-  Send(editor, EM_SETSEL, caret, caret);
-  Send(editor, EM_SCROLLCARET);
-  Send(editor, WM_SETREDRAW, TRUE);
-  InvalidateRect(editor, nullptr, TRUE);
+  DWORD caret = static_cast<DWORD>(start + static_cast<LRESULT>(joined.size()));
+  ReplaceRangeAndSelect(static_cast<DWORD>(start), static_cast<DWORD>(end), joined, caret, caret, true);
 }

@@ -52,9 +52,9 @@ void ToggleComment(HWND editor, std::u16string_view opener, std::u16string_view 
     return;
   }
   std::u16string toggled = BuildCommentToggle(block, opener, closer);
-  ReplaceRange(static_cast<DWORD>(blockStart), static_cast<DWORD>(blockEnd), toggled);
-  Send(editor, EM_SETSEL, static_cast<WPARAM>(blockStart + MapOffset(plan, toBlock(a))),
-       static_cast<LPARAM>(blockStart + MapOffset(plan, toBlock(b))));
+  ReplaceRangeAndSelect(static_cast<DWORD>(blockStart), static_cast<DWORD>(blockEnd), toggled,
+                        static_cast<DWORD>(blockStart + MapOffset(plan, toBlock(a))),
+                        static_cast<DWORD>(blockStart + MapOffset(plan, toBlock(b))), false);
 }
 
 }  // namespace

@@ -113,11 +113,7 @@ void ReplaceAll() {
   std::size_t written = BuildReplaced(text, pattern, replacement, flags, result, static_cast<std::size_t>(n));
   result[written] = 0;
   text = std::u16string();  // the old text is no longer needed while the control takes the new one
-  SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(editor, EM_SETSEL, 0, -1);
-  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(result));
-  SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(editor, nullptr, TRUE);
+  ReplaceWholeText(result);
   std::free(result);
 }
 

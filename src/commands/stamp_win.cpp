@@ -51,10 +51,5 @@ void DuplicateLine(HWND editor) {
   std::u16string_view tail = std::u16string_view(text).substr(total < 2 ? 0 : total - 2);
   std::u16string insertion = DuplicateLineText(lineText, e == total, tail);
   if (insertion.empty()) return;
-  SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(editor, EM_SETSEL, e, static_cast<LPARAM>(e));
-  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(insertion.c_str()));
-  SendMessageW(editor, EM_SETSEL, a, a);
-  SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(editor, nullptr, TRUE);
+  ReplaceRangeAndSelect(static_cast<DWORD>(e), static_cast<DWORD>(e), insertion, a, a, false);
 }

@@ -94,7 +94,7 @@ void InsertChosen(HWND dialog) {
   std::u16string row = ListRow(list, static_cast<int>(i));
   if (row.empty()) return;
   LastCharTableIndex() = static_cast<int>(i);
-  ReplaceSelectionText(std::u16string_view(row).substr(0, 1));
+  ReplaceSelectionText(row.substr(0, 1));
   EndDialog(dialog, IDOK);
 }
 

@@ -40,7 +40,7 @@ HWND CreateEditorControl(DWORD style, int width, int height) {
 }
 
 // Deletes start..end of the text as one undoable step.
-void DeleteRange(DWORD start, DWORD end) { ReplaceRange(start, end, u""); }
+void DeleteRange(DWORD start, DWORD end) { ReplaceRange(start, end, std::u16string()); }
 
 // Ctrl+Backspace and Ctrl+Delete: a selection goes as a whole; otherwise the
 // word rules say how far the deletion reaches from the caret.
@@ -49,7 +49,7 @@ void DeleteWord(bool left) {
   DWORD end = 0;
   GetEditorSelection(start, end);
   if (start != end) {
-    ReplaceSelectionText(u"");
+    ReplaceSelectionText(std::u16string());
     return;
   }
   std::u16string text = GetEditorText();
@@ -69,17 +69,17 @@ void OverwriteChar(wchar_t character) {
   DWORD start = 0;
   DWORD end = 0;
   GetEditorSelection(start, end);
-  char16_t unit[2] = {static_cast<char16_t>(character), 0};
+  std::u16string unit(1, static_cast<char16_t>(character));
   if (start == end) {
     LRESULT line = SendMessageW(editor, EM_LINEFROMCHAR, start, 0);
     LRESULT lineStart = SendMessageW(editor, EM_LINEINDEX, line, 0);
     LRESULT length = SendMessageW(editor, EM_LINELENGTH, lineStart, 0);
     if (static_cast<LRESULT>(start) < lineStart + length) {
-      ReplaceRange(start, start + 1, std::u16string_view(unit, 1));
+      ReplaceRange(start, start + 1, unit);
       return;
     }
   }
-  ReplaceSelectionText(std::u16string_view(unit, 1));
+  ReplaceSelectionText(unit);
 }
 
 bool IsNavigationKey(WPARAM key) {
@@ -149,6 +149,12 @@ LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       RepaintMarksNow(window);
       return result;
     }
+    case WM_ERASEBKGND:
+      // While the marks are shown the buffered paint covers every pixel; an
+      // erase on the screen first would only flash the background. (The
+      // erase into the paint's own bitmap goes through.)
+      if (ShowControlChars && GetObjectType(reinterpret_cast<HGDIOBJ>(wParam)) != OBJ_MEMDC) return 1;
+      return Previous(window, message, wParam, lParam);
     case WM_PAINT:
       if (ShowControlChars) {
         PaintEditorBuffered(window);
@@ -235,23 +241,43 @@ void RecreateEditor(bool wrap) {
   SetFocus(Editor);
 }
 
-void ReplaceSelectionText(std::u16string_view text) {
+namespace {
+
+// The one redraw bracket every write goes through: optionally select
+// start..end first, replace the selection as one undoable step, then
+// optionally select again and scroll the caret into view. The editor is
+// invalidated without erasing, so the buffered paint of the marks does not
+// flicker.
+void WriteEditor(const DWORD* range, const char16_t* text, const DWORD* after, bool scroll) {
   HWND editor = Editor;
-  std::u16string owned(text);
   SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(owned.c_str()));
+  if (range) SendMessageW(editor, EM_SETSEL, range[0], range[1]);
+  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+  if (after) SendMessageW(editor, EM_SETSEL, after[0], after[1]);
+  if (scroll) SendMessageW(editor, EM_SCROLLCARET, 0, 0);
   SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(editor, nullptr, TRUE);
+  InvalidateRect(editor, nullptr, FALSE);
 }
 
-void ReplaceRange(DWORD start, DWORD end, std::u16string_view text) {
-  HWND editor = Editor;
-  std::u16string owned(text);
-  SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(editor, EM_SETSEL, start, end);
-  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(owned.c_str()));
-  SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(editor, nullptr, TRUE);
+}  // namespace
+
+void ReplaceSelectionText(const std::u16string& text) { WriteEditor(nullptr, text.c_str(), nullptr, false); }
+
+void ReplaceRange(DWORD start, DWORD end, const std::u16string& text) {
+  DWORD range[2] = {start, end};
+  WriteEditor(range, text.c_str(), nullptr, false);
+}
+
+void ReplaceRangeAndSelect(DWORD start, DWORD end, const std::u16string& text, DWORD selStart, DWORD selEnd,
+                           bool scroll) {
+  DWORD range[2] = {start, end};
+  DWORD after[2] = {selStart, selEnd};
+  WriteEditor(range, text.c_str(), after, scroll);
+}
+
+void ReplaceWholeText(const char16_t* text) {
+  DWORD range[2] = {0, static_cast<DWORD>(-1)};
+  WriteEditor(range, text, nullptr, false);
 }
 
 std::u16string GetEditorText() {

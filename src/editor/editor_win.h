@@ -21,10 +21,19 @@ void RecreateEditor(bool wrap);
 
 // Replaces the selection (inserts at the caret when it is empty) as one
 // undoable step with redrawing suspended; the caret ends after the text.
-void ReplaceSelectionText(std::u16string_view text);
+void ReplaceSelectionText(const std::u16string& text);
 
 // Selects start..end and replaces it as one undoable step.
-void ReplaceRange(DWORD start, DWORD end, std::u16string_view text);
+void ReplaceRange(DWORD start, DWORD end, const std::u16string& text);
+
+// Selects start..end, replaces it as one undoable step, then selects
+// selStart..selEnd (positions in the new text) and, with scroll, brings the
+// caret into view.
+void ReplaceRangeAndSelect(DWORD start, DWORD end, const std::u16string& text, DWORD selStart, DWORD selEnd,
+                           bool scroll);
+
+// Replaces the whole text by a zero-terminated one as one undoable step.
+void ReplaceWholeText(const char16_t* text);
 
 // An owned copy of the editor's whole text.
 std::u16string GetEditorText();

@@ -92,3 +92,126 @@ TEST_CASE("control characters: marks follow what is typed") {
   CHECK(EditorText(zib) == L"eins\r\nzwei\r\ndrei");
   CHECK(WaitUntil([&] { return !ShowsMarks(zib, third); }, 3000));
 }
+
+namespace {
+
+LRESULT Ask(TZib& zib, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(Editor(zib), message, wParam, lParam, SMTO_ABORTIFHUNG, 20000, &result);
+  return static_cast<LRESULT>(result);
+}
+
+// Where the control draws the character at that index (client coordinates).
+POINT CharAt(TZib& zib, long index) {
+  LRESULT pos = Ask(zib, EM_POSFROMCHAR, static_cast<WPARAM>(index));
+  return POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+}
+
+// The cells of `columns` characters from the character at `index` on, one line high.
+RECT Cells(TZib& zib, long index, int columns) {
+  POINT a = CharAt(zib, index);
+  POINT b = CharAt(zib, index + 1);
+  int w = b.x - a.x > 0 ? b.x - a.x : 10;
+  RECT band = LineBand(zib, static_cast<int>(Ask(zib, EM_LINEFROMCHAR, static_cast<WPARAM>(index))));
+  return RECT{a.x, band.top, a.x + columns * w, band.bottom};
+}
+
+constexpr COLORREF MarkRgb = RGB(150, 192, 192);
+
+}  // namespace
+
+TEST_CASE("control characters: marks sit on the visible lines after scrolling down and right, in their colour") {
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  // Lines of x; line 60 holds a tab alone, so only it has a mark in the first columns.
+  std::wstring text;
+  for (int i = 0; i < 100; ++i) text += (i == 60 ? L"\t" : L"xxxxxxxxxx") + std::wstring(L"\r\n");
+  REQUIRE(SetEditorText(zib, text));
+  REQUIRE(Keys(zib, L"Ctrl+F10"));
+  Ask(zib, EM_LINESCROLL, 0, 50);
+  REQUIRE(WaitUntil([&] { return Ask(zib, EM_GETFIRSTVISIBLELINE) == 50; }, 3000));
+  const long tabLine = static_cast<long>(Ask(zib, EM_LINEINDEX, 60));
+  CHECK(WaitUntil([&] { return AreaShows(Editor(zib), Cells(zib, tabLine, 4), MarkRgb); }, 3000));
+  for (int line : {55, 59, 61, 65}) {
+    CAPTURE(line);
+    CHECK_FALSE(ShowsMarks(zib, Cells(zib, static_cast<long>(Ask(zib, EM_LINEINDEX, line)), 4)));
+  }
+  SaveScreenshot(zib.Main, L"control-chars-scrolled");
+
+  // A line of 300 units with a tab at column 290, scrolled to its end: the
+  // mark follows the text to the left edge.
+  std::wstring wide(300, L'x');
+  wide[290] = L'\t';
+  REQUIRE(SetEditorText(zib, wide + L"\r\nx"));
+  SelectInEditor(zib, 299, 299);
+  Ask(zib, EM_SCROLLCARET);
+  REQUIRE(WaitUntil([&] { return CharAt(zib, 0).x < 0; }, 3000));
+  CHECK(WaitUntil([&] { return ShowsMarks(zib, Cells(zib, 290, 4)); }, 3000));
+  CHECK_FALSE(ShowsMarks(zib, Cells(zib, 280, 8)));
+}
+
+TEST_CASE("control characters: a soft-wrapped line has no line-end mark, its hard end has one") {
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  REQUIRE(SetEditorText(zib, std::wstring(200, L'x') + L"\r\nz"));
+  REQUIRE(Keys(zib, L"Ctrl+W"));
+  REQUIRE(Keys(zib, L"Ctrl+F10"));
+  REQUIRE(WaitUntil([&] { return Ask(zib, EM_GETLINECOUNT) >= 3; }, 3000));
+  // The first display line ends where the second starts; its last cell and
+  // the room after it stay free of marks.
+  long second = static_cast<long>(Ask(zib, EM_LINEINDEX, 1));
+  RECT end = Cells(zib, second - 1, 1);
+  RECT client{};
+  GetClientRect(Editor(zib), &client);
+  RECT after{end.left, end.top, client.right, end.bottom};
+  RECT lastX = Cells(zib, 199, 1);  // the pilcrow stands in the cell after it
+  RECT hardEnd{lastX.right, lastX.top, lastX.right + (lastX.right - lastX.left), lastX.bottom};
+  CHECK(WaitUntil([&] { return ShowsMarks(zib, hardEnd); }, 3000));
+  CHECK_FALSE(ShowsMarks(zib, after));
+  SaveScreenshot(zib.Main, L"control-chars-wrapped");
+}
+
+TEST_CASE("control characters: no erased background while marks show; the repaint timer only runs while due") {
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  REQUIRE(SetEditorText(zib, L"eins \t\r\nzwei\r\ndrei"));
+  // Word wrap on and off makes a new control, under which the probe counts.
+  REQUIRE(WatchEditorErases(zib));
+  REQUIRE(Keys(zib, L"Ctrl+W"));
+  REQUIRE(Keys(zib, L"Ctrl+W"));
+  REQUIRE(Keys(zib, L"Ctrl+F10"));
+  REQUIRE(WaitForInputHandled(zib));
+  Sleep(300);
+  // Neither commands nor editing erase the background on screen: the
+  // buffered paint covers it.
+  LONG erases = ScreenErases(zib);
+  int step = 0;
+  for (const wchar_t* chord : {L"Ctrl+B", L"Ctrl+D", L"F5", L"Ctrl+A", L"Ctrl+Shift+U", L"Ctrl+Z", L"Right",
+                               L"Shift+Left", L"Ctrl+Q"}) {
+    ++step;
+    CAPTURE(step);
+    REQUIRE(Keys(zib, chord));
+    Sleep(200);
+    REQUIRE(WaitForInputHandled(zib));
+    CHECK(ScreenErases(zib) == erases);
+  }
+
+  // A change schedules one repaint 50 ms later, then the timer stops.
+  LONG before = MarkTimersFired(zib);
+  REQUIRE(Type(zib, L"x"));
+  CHECK(WaitUntil([&] { return MarkTimersFired(zib) > before; }, 3000));
+  Sleep(300);
+  LONG fired = MarkTimersFired(zib);
+  Sleep(500);
+  CHECK(MarkTimersFired(zib) == fired);
+
+  CHECK(ScreenErases(zib) == erases);
+
+  // With the display off, typing sets no timer.
+  REQUIRE(Keys(zib, L"Ctrl+F10"));
+  Sleep(300);
+  fired = MarkTimersFired(zib);
+  REQUIRE(Type(zib, L"yz"));
+  Sleep(500);
+  CHECK(MarkTimersFired(zib) == fired);
+}

@@ -734,3 +734,7 @@ void WriteLightThemeValue(const TThemeValue& value) {
     RegDeleteValueW(key, ThemeValueName);
   RegCloseKey(key);
 }
+
+LONG MarkTimersFired(const TZib& zib) { return zib.Block ? zib.Block->MarkTimers : -1; }
+bool WatchEditorErases(TZib& zib) { return AskProbe(zib, ProbeWatchEditClass, 0, DefaultWaitMs); }
+LONG ScreenErases(const TZib& zib) { return zib.Block ? zib.Block->ScreenErases : -1; }

@@ -94,6 +94,13 @@ struct TRecordedCommand {
 std::vector<TRecordedCommand> RecordedCommands(const TZib& zib);
 void ClearRecordedCommands(TZib& zib);
 
+// What the probe counts at the editor: the marks' repaint timer firing, and
+// (once WatchEditorErases has run and the editor was created anew) the
+// background erases on the screen that reach the control itself.
+LONG MarkTimersFired(const TZib& zib);
+bool WatchEditorErases(TZib& zib);
+LONG ScreenErases(const TZib& zib);
+
 // --- Reading the main window -------------------------------------------------
 
 std::wstring WindowText(HWND window);

@@ -20,6 +20,8 @@ enum TProbeRequest : unsigned {
   ProbeDropFiles = 4,        // posts WM_DROPFILES with the names in DropNames to the main window
   ProbeRecordCommands = 5,   // lParam 1: record WM_COMMAND of menus and shortcuts at the main
                              // window and keep them from the program; 0: stop and let them through
+  ProbeWatchEditClass = 6,   // puts a counter under the EDIT class's procedure: an editor created
+                             // from now on passes what its subclass lets through to the counter
 };
 
 // Where a row comes from.
@@ -44,6 +46,10 @@ struct TProbeBlock {
   volatile LONG CommandCount;  // commands recorded since the driver last set it to 0
   WORD Commands[256];          // their ids
   WORD CommandSources[256];    // 0 from a menu, 1 from a shortcut
+  // Counted at the editor control (child 1001) since the probe was hooked in:
+  volatile LONG MarkTimers;    // WM_TIMER with the marks' timer 1 taken from the queue
+  // and, after ProbeWatchEditClass, what reaches the control's own procedure:
+  volatile LONG ScreenErases;  // WM_ERASEBKGND on a screen context (not a memory bitmap's)
   wchar_t DropNames[4096];  // names, each ended by a zero, the list by a second zero
   int RowCount;
   TProbeMenuRow Rows[ProbeMaxRows];

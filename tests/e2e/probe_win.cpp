@@ -24,6 +24,8 @@ bool OpenShared() {
   return Block != nullptr;
 }
 
+bool IsEditor(HWND window) { return window && GetDlgCtrlID(window) == 1001; }
+
 void AddRow(int kind, HMENU menu, UINT position) {
   if (Block->RowCount >= ProbeMaxRows) return;
   TProbeMenuRow& row = Block->Rows[Block->RowCount];
@@ -115,9 +117,30 @@ void PostDrop(HWND window) {
 
 }  // namespace
 
+
+WNDPROC EditClassProc = nullptr;
+
+// Under the editor's subclass: counts the background erases on the screen
+// that the subclass passes on to the control itself.
+LRESULT CALLBACK CountingEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ERASEBKGND && IsEditor(window) &&
+      GetObjectType(reinterpret_cast<HGDIOBJ>(wParam)) != OBJ_MEMDC)
+    InterlockedIncrement(&Block->ScreenErases);
+  return CallWindowProcW(EditClassProc, window, message, wParam, lParam);
+}
+
+void WatchEditClass(HWND window) {
+  HWND editor = GetDlgItem(GetAncestor(window, GA_ROOT), 1001);
+  if (!editor || EditClassProc) return;
+  EditClassProc = reinterpret_cast<WNDPROC>(
+      SetClassLongPtrW(editor, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingEditProc)));
+}
+
 extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeGetMessage(int code, WPARAM removed, LPARAM lParam) {
   if (code == HC_ACTION && OpenShared()) {
     MSG* msg = reinterpret_cast<MSG*>(lParam);
+    if (removed == PM_REMOVE && msg->message == WM_TIMER && msg->wParam == 1 && IsEditor(msg->hwnd))
+      InterlockedIncrement(&Block->MarkTimers);
     bool isKey = msg->message == WM_KEYDOWN || msg->message == WM_KEYUP || msg->message == WM_SYSKEYDOWN ||
                  msg->message == WM_SYSKEYUP;
     if (isKey && msg->wParam == ProbeSyncKey) {
@@ -130,6 +153,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeGetMessage(int code, WPAR
           ReadMenus(msg->hwnd, msg->wParam == ProbeReadMenusOpened);
         if (msg->wParam == ProbeDropFiles) PostDrop(msg->hwnd);
         if (msg->wParam == ProbeRecordCommands) RecordCommands(msg->hwnd, msg->lParam != 0);
+        if (msg->wParam == ProbeWatchEditClass) WatchEditClass(msg->hwnd);
         if (msg->wParam == ProbeReadSelection) {
           DWORD start = 0, end = 0;
           SendMessageW(reinterpret_cast<HWND>(msg->lParam), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
