@@ -92,3 +92,72 @@ TEST_CASE("type-to-find walks the rows with the same key and wraps") {
   CHECK(TypeToFindRow(std::u16string(u"x\0x", 3), 0, u'x') == 2);  // empty rows are skipped
   CHECK(TypeToFindRow(u"ab", 0, u'a') == 0);           // the only match is the selected row
 }
+
+TEST_CASE("search keys: every member of every group, and nothing else folds") {
+  struct TGroup {
+    char16_t Key;
+    std::u16string Members;
+  };
+  auto range = [](char16_t first, char16_t last) {
+    std::u16string s;
+    for (char16_t c = first; c <= last; ++c) s += c;
+    return s;
+  };
+  const TGroup groups[] = {
+      {u'A', range(0xC0, 0xC6) + u"\u0100\u0102\u0104"},
+      {u'a', std::u16string(u"\u00AA") + range(0xE0, 0xE6) + u"\u0101\u0103\u0105"},
+      {u'C', u"\u00C7\u0106\u0108\u010A\u010C"},
+      {u'c', u"\u00E7\u0107\u0109\u010B\u010D"},
+      {u'D', u"\u00D0\u010E\u0110"},
+      {u'd', u"\u00F0\u010F\u0111"},
+      {u'E', range(0xC8, 0xCB) + u"\u0112\u0114\u0116\u0118\u011A"},
+      {u'e', range(0xE8, 0xEB) + u"\u0113\u0115\u0117\u0119\u011B"},
+      {u'G', u"\u011C\u011E\u0120\u0122"},
+      {u'g', u"\u011D\u011F\u0121\u0123"},
+      {u'H', u"\u0124\u0126"},
+      {u'h', u"\u0125\u0127"},
+      {u'I', range(0xCC, 0xCF) + u"\u0128\u012A\u012C\u012E\u0130\u0132"},
+      {u'i', range(0xEC, 0xEF) + u"\u0129\u012B\u012D\u012F\u0131\u0133"},
+      {u'J', u"\u0134"},
+      {u'j', u"\u0135"},
+      {u'K', u"\u0136"},
+      {u'k', u"\u0137\u0138"},
+      {u'L', u"\u0139\u013B\u013D\u013F\u0141"},
+      {u'l', u"\u013A\u013C\u013E\u0140\u0142"},
+      {u'N', u"\u00D1\u0143\u0145\u0147\u014A"},
+      {u'n', u"\u00F1\u0144\u0146\u0148\u0149\u014B"},
+      {u'O', range(0xD2, 0xD6) + u"\u00D8\u014C\u014E\u0150\u0152"},
+      {u'o', std::u16string(u"\u00BA") + range(0xF2, 0xF6) + u"\u00F8\u014D\u014F\u0151\u0153"},
+      {u'R', u"\u0154\u0156\u0158"},
+      {u'r', u"\u0155\u0157\u0159"},
+      {u'S', u"\u015A\u015C\u015E\u0160\u1E9E"},
+      {u's', u"\u00DF\u015B\u015D\u015F\u0161\u017F"},
+      {u'T', u"\u0162\u0164\u0166"},
+      {u't', u"\u0163\u0165\u0167"},
+      {u'U', range(0xD9, 0xDC) + u"\u0168\u016A\u016C\u016E\u0170\u0172"},
+      {u'u', range(0xF9, 0xFC) + u"\u0169\u016B\u016D\u016F\u0171\u0173"},
+      {u'W', u"\u0174"},
+      {u'w', u"\u0175"},
+      {u'Y', u"\u00DD\u0176\u0178"},
+      {u'y', u"\u00FD\u00FF\u0177"},
+      {u'Z', u"\u0179\u017B\u017D"},
+      {u'z', u"\u017A\u017C\u017E"},
+      {u'0', u"\u00B0\u00B2\u00B3\u00B9"},
+      {u'4', u"\u00BC\u00BD\u00BE"},
+      {u'.', u"!,:;?\u00A1\u00B7\u00BF\u00D7\u00F7\u2022"},
+      {u'\'', u"\"\u00AB\u00BB\u2018\u2019\u201A\u201C\u201D\u201E\u2039\u203A"},
+  };
+  std::u16string folded;
+  for (const TGroup& g : groups)
+    for (char16_t c : g.Members) {
+      CAPTURE(int(c));
+      CHECK(SearchKey(c) == g.Key);
+      folded += c;
+    }
+  // Every other character of the tables is its own key.
+  for (const std::u16string& row : CharTableRows(true)) {
+    if (row.empty() || folded.find(row[0]) != std::u16string::npos) continue;
+    CAPTURE(int(row[0]));
+    CHECK(SearchKey(row[0]) == row[0]);
+  }
+}

@@ -42,3 +42,16 @@ TEST_CASE("ANSI glyphs on code page 1252") {
   CHECK(AnsiGlyph(0xDF) == u'\u00DF');
   CHECK(AnsiGlyph(0xFF) == u'\u00FF');
 }
+
+TEST_CASE("OEM glyphs: every screen symbol of the control bytes, by the MS-DOS chart") {
+  // Code, then the symbol; 1..31, then 127.
+  const char16_t chart[32] = {u'\u263A', u'\u263B', u'\u2665', u'\u2666', u'\u2663', u'\u2660', u'\u25CF', u'\u25D8',
+                              u'\u25CB', u'\u25D9', u'\u2642', u'\u2640', u'\u266A', u'\u266B', u'\u263C', u'\u25BA',
+                              u'\u25C4', u'\u2195', u'\u203C', u'\u00B6', u'\u00A7', u'\u25AC', u'\u21A8', u'\u2191',
+                              u'\u2193', u'\u2192', u'\u2190', u'\u221F', u'\u2194', u'\u25B2', u'\u25BC', u'\u2302'};
+  for (int b = 1; b <= 32; ++b) {
+    unsigned char code = static_cast<unsigned char>(b == 32 ? 127 : b);
+    CAPTURE(int(code));
+    CHECK(OemGlyph(code) == chart[b - 1]);
+  }
+}
