@@ -27,7 +27,7 @@ win64: $(BUILD)/win64/Makefile
 	$(MAKE) --no-print-directory -C $(BUILD)/win64 -j$(JOBS)
 
 win32: $(BUILD)/win32/Makefile
-	$(MAKE) --no-print-directory -C $(BUILD)/win32 -j$(JOBS) Zib
+	$(MAKE) --no-print-directory -C $(BUILD)/win32 -j$(JOBS) Zib zib_unit
 
 build: native win64 win32
 

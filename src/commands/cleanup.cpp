@@ -2,9 +2,7 @@
 
 #include <cstddef>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "platform/simd.h"
 
 namespace {
 
@@ -43,7 +41,7 @@ void CleanUpText(std::u16string_view text, std::u16string& out) {
   const char16_t* end = p + text.size();
   char16_t* o = out.data();
   char16_t* keep = o;
-#if defined(__SSE2__)
+#if ZIB_SSE2
   // Eight units at a time: the units before the first tab or line break
   // among them are copied as they are, the mark following their last
   // non-space; that tab or break is then handled on its own.

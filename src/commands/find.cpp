@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "platform/simd.h"
 
 namespace {
 
@@ -61,7 +59,7 @@ bool Accepted(const TSearch& s, std::u16string_view text, std::size_t p) {
   return true;
 }
 
-#if defined(__SSE2__)
+#if ZIB_SSE2
 constexpr std::size_t MaxCandidates = 4;
 // Below this many start positions the block filter does not pay for its set-up.
 constexpr std::size_t BlockScanFrom = 2048;
@@ -108,7 +106,7 @@ void ScanMatches(const TSearch& s, std::u16string_view text, std::size_t from, T
     next = p + m;
     return visit(p);
   };
-#if defined(__SSE2__)
+#if ZIB_SSE2
   // Block filter: eight starts at a time must have a candidate for the
   // pattern's first unit and one for its last before they are compared.
   __m128i firstSet[MaxCandidates], lastSet[MaxCandidates];

@@ -4,10 +4,7 @@
 
 #include "platform/text.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#define ZIB_SSE2 1
-#endif
+#include "platform/simd.h"
 
 namespace {
 

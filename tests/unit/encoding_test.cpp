@@ -156,6 +156,10 @@ TEST_CASE("fast rules agree with the byte-by-byte definitions") {
     REQUIRE(IsUtf8(b) == RefIsUtf8(b));
     REQUIRE(Dos(b) == RefLooksLikeDos(b));
     REQUIRE(Filter(b) == RefFilter(b));
+    // Given a prefix, no rule may look past it, whatever the bytes after it are.
+    std::size_t cut = rng() % (b.size() + 1);
+    REQUIRE(IsUtf8Text(b.data(), cut) == RefIsUtf8(b.substr(0, cut)));
+    REQUIRE(LooksLikeDos437(b.data(), cut) == RefLooksLikeDos(b.substr(0, cut)));
     std::u16string t = RandomText(rng);
     REQUIRE(ToCrLf(t) == RefToCrLf(t));
     REQUIRE(NeedsUnicode(t) == RefNeedsUnicode(t));
