@@ -215,3 +215,16 @@ TEST_CASE("control characters: no erased background while marks show; the repain
   Sleep(500);
   CHECK(MarkTimersFired(zib) == fired);
 }
+
+TEST_CASE("control characters: the marks keep their colour in the light theme") {
+  TThemeValue before = ReadLightThemeValue();
+  WriteLightThemeValue({true, 1});
+  TZib zib;
+  bool started = StartZib(zib);
+  WriteLightThemeValue(before);
+  REQUIRE(started);
+  REQUIRE(SetEditorText(zib, L"Zwei\tSpalten und\u00A0Leerzeichen\r\n\r\n  eingerückt\u202Fschmal\r\nEnde"));
+  REQUIRE(Keys(zib, L"Ctrl+F10"));
+  CHECK(WaitUntil([&] { return AreaShows(Editor(zib), Cells(zib, 4, 4), MarkRgb); }, 3000));
+  SaveScreenshot(zib.Main, L"control-chars-light");
+}
