@@ -23,6 +23,7 @@ bool ArgContains(int index, std::u16string_view part) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+  RestrictDllSearch();
   if (ArgContains(1, u"Uninstall")) return RemoveProgram();
   if (ArgContains(0, u"Setup.exe")) return InstallProgram(ArgContains(1, u"-S") || ArgContains(1, u"/S"));
 

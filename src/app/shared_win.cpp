@@ -15,6 +15,15 @@ std::wstring CommandLineArg(int index) {
   return arg;
 }
 
+void RestrictDllSearch() {
+  SetDllDirectoryW(L"");  // no current folder, on every system
+  // Windows 8 and later, and 7 with its loader update.
+  using TSetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
+  auto setDefault = reinterpret_cast<TSetDefaultDllDirectories>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+  if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 std::wstring ProgramFilePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {

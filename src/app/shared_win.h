@@ -11,6 +11,12 @@ constexpr int PathCapacity = 520;  // path buffers of the start-up and installat
 // the empty text when there is no such argument or the line cannot be split.
 std::wstring CommandLineArg(int index);
 
+// Takes the program's own folder and the current folder out of the DLL
+// search: from now on DLLs loaded by name come from the system folder only,
+// so a DLL planted beside a downloaded Zib-Setup.exe is never loaded. The
+// first thing the program does.
+void RestrictDllSearch();
+
 // The full path of the running program file (GetModuleFileNameW), never a
 // name as typed on a command line; empty when it cannot be had.
 std::wstring ProgramFilePath();

@@ -324,6 +324,38 @@ TEST_CASE("printing as the text stands: \"&\", tabs, a word wider than the line,
   }
 }
 
+TEST_CASE("a DLL planted beside Zib is never loaded, also not by printing or the file dialog") {
+  TKeepPrintSetting keep;
+  TFilePrinter printer;
+  REQUIRE(printer.Ready);
+  // A download folder: Zib and DLLs under the names of what printing loads
+  // by name. Wine prefers its own DLLs; the override makes it take a DLL file
+  // it finds instead, as Windows would.
+  const std::wstring folder = ScratchFolder(L"download");
+  REQUIRE(CopyFileW(ZibPath().c_str(), (folder + L"\\Zib.exe").c_str(), FALSE));
+  const wchar_t* names[] = {L"spoolss.dll", L"localspl.dll", L"winprint.dll"};
+  for (const wchar_t* name : names)
+    REQUIRE(CopyFileW((ProgramFolder() + L"\\planted.dll").c_str(), (folder + L"\\" + name).c_str(), FALSE));
+  wchar_t old[1024] = L"";
+  DWORD had = GetEnvironmentVariableW(L"WINEDLLOVERRIDES", old, 1024);
+  SetEnvironmentVariableW(L"WINEDLLOVERRIDES",
+                          (std::wstring(old) + (had ? L";" : L"") + L"spoolss,localspl,winprint=n,b").c_str());
+  TZib zib;
+  bool started = StartProgram(zib, folder + L"\\Zib.exe", L"", folder, L"ZibClass", 20000);
+  SetEnvironmentVariableW(L"WINEDLLOVERRIDES", had ? old : nullptr);
+  REQUIRE(started);
+  PrintWith(zib, printer, L"Ctrl+P");
+  REQUIRE(Keys(zib, L"Ctrl+O"));
+  HWND dialog = WaitForDialog(zib);
+  REQUIRE(dialog != nullptr);
+  REQUIRE(PressButton(dialog, IDCANCEL));
+  REQUIRE(WaitForWindowGone(dialog));
+  for (const wchar_t* name : names) {
+    CAPTURE(Narrow(name));
+    CHECK(GetFileAttributesW((folder + L"\\" + name + L".loaded").c_str()) == INVALID_FILE_ATTRIBUTES);
+  }
+}
+
 TEST_CASE("printing on a printer: the job's name, and paragraphs wrapped onto pages") {
   TKeepPrintSetting keep;
   TFilePrinter printer;
