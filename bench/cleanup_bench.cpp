@@ -6,6 +6,7 @@
 #include <string>
 
 #include "commands/cleanup.h"
+#include "rules_by_value.h"
 
 namespace {
 

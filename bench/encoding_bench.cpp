@@ -8,6 +8,7 @@
 #include <string>
 
 #include "document/encoding.h"
+#include "rules_by_value.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands/case_sort.h"
+#include "rules_by_value.h"
 
 namespace {
 

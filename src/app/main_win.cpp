@@ -40,6 +40,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
 
   std::wstring file = CommandLineArg(1);
   if (!file.empty() && FileExists(file.c_str())) OpenDocumentByName(file.c_str(), EditorWindow());
+  EndWork();
 
   RunMessageLoop();
   DeleteObject(EditorFont);

@@ -71,6 +71,10 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
     UpdateTitle();
   }
   if (code == EN_UPDATE) UpdateStatusLine();
+  if (code == EN_ERRSPACE) {  // the control could not take a text and kept its own
+    CountErrSpace();
+    ReportOutOfMemory();
+  }
   HWND editor = EditorWindow();
   switch (id) {
     case CmdNew: if (ConfirmDiscardChanges(MainWindow)) NewDocument(); break;
@@ -160,6 +164,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == FindReplaceMessage && FindReplaceMessage != 0) {
     OnFindReplaceMessage(lParam);
+    EndWork();
     return 0;
   }
   switch (message) {
@@ -176,7 +181,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_LBUTTONUP: UpdateStatusLine(); return 0;
-    case WM_COMMAND: OnCommand(wParam, lParam); return 0;
+    case WM_COMMAND:
+      OnCommand(wParam, lParam);
+      EndWork();
+      return 0;
     case WM_INITMENU: OnInitMenu(reinterpret_cast<HMENU>(wParam)); return 0;
     case WM_INITMENUPOPUP:
       if (reinterpret_cast<HMENU>(wParam) == MenuPopupHandle(PopupEdit))
@@ -189,6 +197,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DROPFILES:
       if (ConfirmDiscardChanges(MainWindow)) OnDropFiles(reinterpret_cast<HDROP>(wParam));
       else DragFinish(reinterpret_cast<HDROP>(wParam));
+      EndWork();
       return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
   }

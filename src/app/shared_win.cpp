@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "app/main_window_win.h"
+#include "document/messages.h"
 
 std::wstring CommandLineArg(int index) {
   if (index < 0) return std::wstring();
@@ -60,6 +61,27 @@ bool FileExists(const wchar_t* path) {
   DWORD n = ExpandEnvironmentStringsW(path, work, MAX_PATH);
   if (n != 0 && n <= MAX_PATH) probe = work;
   return GetFileAttributesW(probe) != INVALID_FILE_ATTRIBUTES;
+}
+
+void ReportOutOfMemory() { MessageBoxW(MainWindow, NotEnoughMemoryText, ZibCaption, MB_OK | MB_ICONERROR); }
+
+namespace {
+
+HCURSOR CursorBeforeWork = nullptr;
+bool Working = false;
+
+}  // namespace
+
+void BeginWork() {
+  if (Working) return;
+  Working = true;
+  CursorBeforeWork = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+void EndWork() {
+  if (!Working) return;
+  Working = false;
+  SetCursor(CursorBeforeWork);
 }
 
 void CloseRunningInstance() {

@@ -32,6 +32,17 @@ void ExpandInPlace(wchar_t* path);
 // True when the (environment-expanded) path names a file or a folder.
 bool FileExists(const wchar_t* path);
 
+// The one message when a command gave up for lack of memory, having changed
+// nothing (caption "Z·i·b").
+void ReportOutOfMemory();
+
+// A piece of work that may take a while on a large document: BeginWork shows
+// the wait cursor (once, however often it is called), EndWork puts back the
+// cursor from before. The main window ends the work after every command and
+// drop, so the commands only begin it.
+void BeginWork();
+void EndWork();
+
 // Asks the first running editor window to close, then pauses 300 ms.
 void CloseRunningInstance();
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "editor/lines.h"
+#include "platform/memory.h"
 #include "platform/text.h"
 
 namespace {
@@ -113,14 +115,16 @@ void OrderClass(std::size_t* members, std::size_t t, const std::vector<std::size
 
 }  // namespace
 
-std::u16string ConvertedCase(std::u16string_view text, bool upper) {
-  std::u16string out(text);
+bool ConvertedCase(std::u16string_view text, bool upper, std::u16string& out) {
+  out.clear();
+  if (!TryReserve(out, text.size())) return false;
+  out.assign(text);
   if (upper) {
     UpperInPlace(out.data(), out.size());
   } else {
     LowerInPlace(out.data(), out.size());
   }
-  return out;
+  return true;
 }
 
 int CompareLines(std::u16string_view a, std::u16string_view b, bool ascending) {
@@ -129,10 +133,11 @@ int CompareLines(std::u16string_view a, std::u16string_view b, bool ascending) {
   return ascending ? r : -r;
 }
 
-std::vector<std::size_t> RankLines(const std::vector<std::u16string>& lines, bool ascending) {
+bool RankLines(const std::vector<std::u16string_view>& lines, bool ascending, std::vector<std::size_t>& ranks) {
   std::size_t n = lines.size();
-  std::vector<std::size_t> ranks(n);
-  if (n == 0) return ranks;
+  ranks.clear();
+  if (!TryResize(ranks, n)) return false;
+  if (n == 0) return true;
 
   // A bottom-up merge sort of keys that point at the lines' text; a merge
   // sort never reads outside its runs, whatever the comparison answers. The
@@ -140,13 +145,16 @@ std::vector<std::size_t> RankLines(const std::vector<std::u16string>& lines, boo
   // order it writes the keys: each merge then reads its text from two
   // streams front to back instead of from all over the heap.
   std::size_t total = 0;
-  for (const std::u16string& line : lines) total += line.size();
-  std::vector<TLineKey> keys(n);
-  std::vector<TLineKey> merged(n);
+  for (std::u16string_view line : lines) total += line.size();
+  std::vector<TLineKey> keys;
+  std::vector<TLineKey> merged;
+  std::vector<char16_t> arena[2];
+  if (!TryResize(keys, n) || !TryResize(merged, n) || (n > 1 && (!TryReserve(arena[0], total) ||
+                                                                 !TryReserve(arena[1], total))))
+    return false;
   for (std::size_t i = 0; i < n; ++i) {
     keys[i] = {lines[i].data(), static_cast<std::uint32_t>(lines[i].size()), 0, static_cast<std::uint32_t>(i)};
   }
-  std::vector<char16_t> arena[2];
   int nextArena = 0;
   for (std::size_t width = 1; width < n; width *= 2) {
     arena[nextArena].resize(total);
@@ -207,36 +215,41 @@ std::vector<std::size_t> RankLines(const std::vector<std::u16string>& lines, boo
     if (i > 0 && !keys[i].EqualsPrevious) ++rank;
     ranks[keys[i].Index] = rank;
   }
-  return ranks;
+  return true;
 }
 
-std::vector<std::size_t> ExchangeSortOrder(const std::vector<std::size_t>& ranks) {
+bool ExchangeSortOrder(const std::vector<std::size_t>& ranks, std::vector<std::size_t>& result) {
   std::size_t n = ranks.size();
-  std::vector<std::size_t> result(n);
-  if (n == 0) return result;
+  result.clear();
+  if (!TryResize(result, n)) return false;
+  if (n == 0) return true;
   std::size_t classes = *std::max_element(ranks.begin(), ranks.end()) + 1;
 
   // Class c fills result[start[c] .. start[c+1]), start[c] being the number of
   // smaller entries; members are bucketed there in original order.
-  std::vector<std::size_t> start(classes + 1, 0);
+  std::vector<std::size_t> start;
+  if (!TryResize(start, classes + 1)) return false;
   for (std::size_t r : ranks) ++start[r + 1];
   for (std::size_t c = 0; c < classes; ++c) start[c + 1] += start[c];
-  bool allSingle = true;
-  for (std::size_t c = 0; c < classes && allSingle; ++c) allSingle = start[c + 1] - start[c] <= 1;
-  if (allSingle) {  // no equal entries: each one goes where its rank says
+  std::size_t largest = 0;
+  for (std::size_t c = 0; c < classes; ++c) largest = std::max(largest, start[c + 1] - start[c]);
+  if (largest <= 1) {  // no equal entries: each one goes where its rank says
     for (std::size_t i = 0; i < n; ++i) result[start[ranks[i]]] = i;
-    return result;
+    return true;
   }
-  std::vector<std::size_t> members(n);
-  {
-    std::vector<std::size_t> fill(start.begin(), start.end() - 1);
-    for (std::size_t i = 0; i < n; ++i) members[fill[ranks[i]]++] = i;
-  }
+  // Everything the classes need, at its largest, before any of it is used.
+  std::vector<std::size_t> members, fill, smallerLeft, placed;
+  std::vector<TInsertion> inserts;
+  TFenwick seen, free;
+  if (!TryResize(members, n) || !TryReserve(fill, classes) || !TryResize(smallerLeft, n) ||
+      !TryReserve(seen.Tree, classes + 1) || !TryReserve(placed, largest) || !TryReserve(inserts, largest) ||
+      !TryReserve(free.Tree, largest + 1))
+    return false;
+  fill.assign(start.begin(), start.end() - 1);
+  for (std::size_t i = 0; i < n; ++i) members[fill[ranks[i]]++] = i;
 
   // Strictly smaller entries to the left of each position; only members of
   // classes with equals need it.
-  std::vector<std::size_t> smallerLeft(n);
-  TFenwick seen;
   FenwickInit(seen, classes, false);
   for (std::size_t i = 0; i < n; ++i) {
     std::size_t r = ranks[i];
@@ -244,9 +257,6 @@ std::vector<std::size_t> ExchangeSortOrder(const std::vector<std::size_t>& ranks
     FenwickAdd(seen, r, 1);
   }
 
-  std::vector<TInsertion> inserts;
-  std::vector<std::size_t> placed;
-  TFenwick free;
   for (std::size_t c = 0; c < classes; ++c) {
     std::size_t t = start[c + 1] - start[c];
     if (t == 0) continue;
@@ -256,25 +266,36 @@ std::vector<std::size_t> ExchangeSortOrder(const std::vector<std::size_t>& ranks
     }
     OrderClass(&members[start[c]], t, smallerLeft, start[c], &result[start[c]], inserts, placed, free);
   }
-  return result;
+  return true;
 }
 
-void SortLines(std::vector<std::u16string>& lines, bool ascending) {
-  if (lines.size() < 2) return;
-  std::vector<std::size_t> order = ExchangeSortOrder(RankLines(lines, ascending));
-  std::vector<std::u16string> sorted(lines.size());
-  for (std::size_t i = 0; i < order.size(); ++i) sorted[i] = std::move(lines[order[i]]);
-  lines = std::move(sorted);
-}
-
-std::u16string JoinLines(const std::vector<std::u16string>& lines) {
-  std::size_t total = 0;
-  for (const std::u16string& line : lines) total += line.size() + 2;
-  std::u16string out;
-  out.reserve(total);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) out.append(u"\r\n");
-    out.append(lines[i]);
+bool SortedBlock(std::u16string_view block, bool ascending, std::u16string& out) {
+  out.clear();
+  std::size_t count = 1;
+  for (std::size_t k = 1; k < block.size(); ++k) count += block[k] == u'\n' && block[k - 1] == u'\r';
+  std::vector<std::u16string_view> lines;
+  if (!TryReserve(lines, count)) return false;
+  for (std::size_t start = 0;;) {
+    std::size_t next = NextLineStart(block, start);
+    lines.push_back(block.substr(start, LineEnd(block, start) - start));
+    if (next == std::u16string_view::npos) break;
+    start = next;
   }
-  return out;
+  return SortedLines(lines, ascending, out);
+}
+
+bool SortedLines(const std::vector<std::u16string_view>& lines, bool ascending, std::u16string& out) {
+  out.clear();
+  if (lines.empty()) return true;
+  std::vector<std::size_t> ranks, order;
+  if (!RankLines(lines, ascending, ranks) || !ExchangeSortOrder(ranks, order)) return false;
+  std::vector<std::size_t>().swap(ranks);
+  std::size_t total = 2 * (lines.size() - 1);
+  for (std::u16string_view line : lines) total += line.size();
+  if (!TryReserve(out, total)) return false;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (i > 0) out.append(u"\r\n");
+    out.append(lines[order[i]]);
+  }
+  return true;
 }

@@ -6,9 +6,12 @@
 #include <string_view>
 #include <vector>
 
+// Each answers false, with its result empty, when the memory for it cannot be
+// had (platform/memory.h).
+
 // The text in upper or lower case by the platform's rules, unit by unit; the
 // length never changes.
-std::u16string ConvertedCase(std::u16string_view text, bool upper);
+bool ConvertedCase(std::u16string_view text, bool upper, std::u16string& out);
 
 // The platform's locale comparison ignoring case, -1, 0 or +1; the sign is
 // reversed for Z -> A.
@@ -18,16 +21,19 @@ int CompareLines(std::u16string_view a, std::u16string_view b, bool ascending);
 // line has a smaller rank; ranks run from 0 without gaps. Calls the
 // comparison O(n log n) times. Lines and their count stay below 2^31 (the
 // edit control holds far less).
-std::vector<std::size_t> RankLines(const std::vector<std::u16string>& lines, bool ascending);
+bool RankLines(const std::vector<std::u16string_view>& lines, bool ascending, std::vector<std::size_t>& ranks);
 
 // The order in which the exchange sort
 //   for i, for j > i: swap entries i and j when entry i ranks above entry j
 // leaves the entries, as indexes into ranks, computed in O(n log n). Equal
 // ranks come out exactly as that procedure leaves them (it is not stable).
-std::vector<std::size_t> ExchangeSortOrder(const std::vector<std::size_t>& ranks);
+bool ExchangeSortOrder(const std::vector<std::size_t>& ranks, std::vector<std::size_t>& order);
 
-// Sorts the lines as the exchange sort with CompareLines does.
-void SortLines(std::vector<std::u16string>& lines, bool ascending);
+// The lines sorted as the exchange sort with CompareLines leaves them, joined
+// with CR LF between them and none after the last.
+bool SortedLines(const std::vector<std::u16string_view>& lines, bool ascending, std::u16string& out);
 
-// The lines joined with CR LF between them, none after the last.
-std::u16string JoinLines(const std::vector<std::u16string>& lines);
+// A block of the edit control's lines (editor/lines.h: separated by CR LF or
+// CR CR LF) sorted as the exchange sort with CompareLines leaves them, joined
+// with CR LF between them and none after the last.
+bool SortedBlock(std::u16string_view block, bool ascending, std::u16string& out);

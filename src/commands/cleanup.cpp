@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "platform/memory.h"
 #include "platform/simd.h"
 
 namespace {
@@ -25,17 +26,12 @@ inline void CleanUnit(char16_t c, char16_t*& o, char16_t*& keep) {
 
 }  // namespace
 
-std::u16string CleanUpText(std::u16string_view text) {
-  std::u16string out;
-  CleanUpText(text, out);
-  return out;
-}
-
-void CleanUpText(std::u16string_view text, std::u16string& out) {
+bool CleanUpText(std::u16string_view text, std::u16string& out) {
   // The output is never longer than the text plus one unit per tab.
   std::size_t tabs = 0;
   for (char16_t c : text) tabs += c == u'\t';
-  out.resize(text.size() + tabs + Slack);
+  out.clear();
+  if (!TryResize(out, text.size() + tabs + Slack)) return false;
 
   const char16_t* p = text.data();
   const char16_t* end = p + text.size();
@@ -66,4 +62,5 @@ void CleanUpText(std::u16string_view text, std::u16string& out) {
 #endif
   while (p < end) CleanUnit(*p++, o, keep);
   out.resize(static_cast<std::size_t>(keep - out.data()));
+  return true;
 }

@@ -1,5 +1,6 @@
 // Alt+C and Alt+X: hex digits before the caret become their character, or the
 // character before the caret becomes its code point.
+#include "app/shared_win.h"
 #include "commands/code_point.h"
 #include "commands/text_commands_win.h"
 #include "editor/editor_win.h"
@@ -9,7 +10,8 @@ void ConvertCodePoint() {
   DWORD end = 0;
   GetEditorSelection(start, end);
   if (start != end) return;
-  std::u16string text = GetEditorText();
+  std::u16string text;
+  if (!GetEditorText(text)) return ReportOutOfMemory();
   TTextEdit edit{};
   if (!CodePointEdit(text, start, edit)) return;
   ReplaceRange(static_cast<DWORD>(edit.start), static_cast<DWORD>(edit.end), edit.text);

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "platform/memory.h"
 #include "platform/text.h"
 
 namespace {
@@ -125,15 +126,39 @@ bool HasCloser(std::u16string_view text, std::size_t start, std::size_t length, 
   return line.substr(closerPos, closer.size()) == closer;
 }
 
-std::int64_t PlanCommentToggle(std::u16string_view block, std::u16string_view opener,
-                               std::u16string_view closer, TEditPlan& plan) {
+namespace {
+
+// The toggle's change in length and the number of changes it makes.
+void CountToggle(std::u16string_view block, std::u16string_view opener, std::u16string_view closer,
+                 std::int64_t& growth, std::size_t& changes) {
+  growth = 0;
+  changes = 0;
+  std::int64_t change = static_cast<std::int64_t>(opener.size() + closer.size());
+  ForEachLine(block, [&](std::size_t, std::u16string_view line) {
+    TLineToggle t = ClassifyLine(line, opener, closer);
+    if (t.Skip) return;
+    growth += t.Commented ? -change : change;
+    changes += closer.empty() ? 1 : 2;
+  });
+}
+
+}  // namespace
+
+bool PlanCommentToggle(std::u16string_view block, std::u16string_view opener, std::u16string_view closer,
+                       TEditPlan& plan, std::int64_t& growth) {
   plan.clear();
+  growth = 0;
   if (opener.empty() || block.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-    return 0;
+    return true;
+  }
+  std::size_t changes = 0;
+  CountToggle(block, opener, closer, growth, changes);
+  if (!TryReserve(plan, changes)) {
+    growth = 0;
+    return false;
   }
   std::size_t p = opener.size();
   std::size_t s = closer.size();
-  std::int64_t growth = 0;
   ForEachLine(block, [&](std::size_t ls, std::u16string_view line) {
     TLineToggle t = ClassifyLine(line, opener, closer);
     if (t.Skip) return;
@@ -143,16 +168,17 @@ std::int64_t PlanCommentToggle(std::u16string_view block, std::u16string_view op
     } else {
       AddOp(plan, ls + t.Lead, t.Commented, p);
     }
-    std::int64_t change = static_cast<std::int64_t>(p + s);
-    growth += t.Commented ? -change : change;
   });
-  return growth;
+  return true;
 }
 
-std::u16string BuildCommentToggle(std::u16string_view block, std::u16string_view opener,
-                                  std::u16string_view closer) {
-  std::u16string out;
-  out.reserve(block.size() + block.size() / 4 + 16);
+bool BuildCommentToggle(std::u16string_view block, std::u16string_view opener, std::u16string_view closer,
+                        std::u16string& out) {
+  out.clear();
+  std::int64_t growth = 0;
+  std::size_t changes = 0;
+  CountToggle(block, opener, closer, growth, changes);
+  if (!TryReserve(out, static_cast<std::size_t>(static_cast<std::int64_t>(block.size()) + growth))) return false;
   std::size_t copied = 0;  // block offset up to which the input is in out
   ForEachLine(block, [&](std::size_t ls, std::u16string_view line) {
     TLineToggle t = ClassifyLine(line, opener, closer);
@@ -174,7 +200,7 @@ std::u16string BuildCommentToggle(std::u16string_view block, std::u16string_view
     copied = ls + line.size();
   });
   out.append(block.substr(copied));
-  return out;
+  return true;
 }
 
 std::int64_t MapOffset(const TEditPlan& plan, std::int64_t x) {

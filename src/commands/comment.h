@@ -40,14 +40,16 @@ bool HasOpener(std::u16string_view text, std::size_t start, std::size_t length, 
 bool HasCloser(std::u16string_view text, std::size_t start, std::size_t length, std::u16string_view closer,
                std::size_t& closerPos);
 
-// Plans the toggle of every line of the block; returns the block's change in
-// length (negative when it shrinks). The plan is in increasing Pos.
-std::int64_t PlanCommentToggle(std::u16string_view block, std::u16string_view opener,
-                               std::u16string_view closer, TEditPlan& plan);
+// Plans the toggle of every line of the block, growth receiving the block's
+// change in length (negative when it shrinks). The plan is in increasing Pos.
+// False, with the plan empty, when its memory cannot be had.
+bool PlanCommentToggle(std::u16string_view block, std::u16string_view opener, std::u16string_view closer,
+                       TEditPlan& plan, std::int64_t& growth);
 
 // Builds the toggled block; its length is the block's plus the planned growth.
-std::u16string BuildCommentToggle(std::u16string_view block, std::u16string_view opener,
-                                  std::u16string_view closer);
+// False, with out empty, when its memory cannot be had.
+bool BuildCommentToggle(std::u16string_view block, std::u16string_view opener, std::u16string_view closer,
+                        std::u16string& out);
 
 // Carries offset x of the unchanged block to the changed block.
 std::int64_t MapOffset(const TEditPlan& plan, std::int64_t x);

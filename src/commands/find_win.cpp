@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/main_window_win.h"
+#include "app/shared_win.h"
 #include "app/title_win.h"
 #include "commands/find.h"
 #include "editor/editor_win.h"
@@ -20,9 +21,6 @@ const wchar_t NotFoundText[] = L"Text nicht gefunden.";
 const wchar_t FindCaption[] = L"Suchen";
 const wchar_t ReplaceCaption[] = L"Ersetzen";
 const wchar_t TooLargeText[] = L"Ersetzen: Ergebnis zu gross (32-bit Overflow).";
-// Our own: the result of replace all does not fit into memory.
-const wchar_t NoMemoryText[] = L"Ersetzen: Nicht genug Arbeitsspeicher f\u00FCr das Ergebnis.";
-const wchar_t OwnCaption[] = L"Z\u00B7i\u00B7b";
 
 constexpr DWORD KeptOptions = FR_WHOLEWORD | FR_MATCHCASE;
 static_assert(FindWholeWord == FR_WHOLEWORD && FindMatchCase == FR_MATCHCASE,
@@ -90,7 +88,9 @@ void ReplaceAll() {
   if (pattern.empty()) return;
   std::u16string_view replacement = AsUtf16(ReplaceWith);
   HWND editor = EditorWindow();
-  std::u16string text = GetEditorText();
+  BeginWork();
+  std::u16string text;
+  if (!GetEditorText(text)) return ReportOutOfMemory();
   unsigned flags = SearchOptions;
   std::size_t count = CountMatches(text, pattern, flags);
   if (count == 0) {
@@ -106,10 +106,7 @@ void ReplaceAll() {
   }
   std::uint64_t bytes = (static_cast<std::uint64_t>(n) + 1) * sizeof(char16_t);
   auto* result = bytes > SIZE_MAX ? nullptr : static_cast<char16_t*>(std::malloc(static_cast<std::size_t>(bytes)));
-  if (!result) {
-    MessageBoxW(editor, NoMemoryText, OwnCaption, MB_ICONERROR);
-    return;
-  }
+  if (!result) return ReportOutOfMemory();
   std::size_t written = BuildReplaced(text, pattern, replacement, flags, result, static_cast<std::size_t>(n));
   result[written] = 0;
   text = std::u16string();  // the old text is no longer needed while the control takes the new one
@@ -144,7 +141,8 @@ void FindNext() {
   DWORD start = 0;
   DWORD end = 0;
   GetEditorSelection(start, end);
-  std::u16string text = GetEditorText();
+  std::u16string text;
+  if (!GetEditorText(text)) return ReportOutOfMemory();
   std::ptrdiff_t p = FindInText(text, pattern, static_cast<std::ptrdiff_t>(end), SearchOptions);
   if (p < 0) {
     ReportNotFound(FindCaption);

@@ -1,5 +1,6 @@
 #include "commands/stamp.h"
 
+#include "platform/memory.h"
 #include "platform/text.h"
 
 namespace {
@@ -52,12 +53,13 @@ bool IsBlankForDuplicate(std::u16string_view line) {
   return true;
 }
 
-std::u16string DuplicateLineText(std::u16string_view line, bool atTextEnd,
-                                 std::u16string_view textEnd) {
-  if (line.empty() || IsBlankForDuplicate(line)) return std::u16string();
-  std::u16string out;
+bool DuplicateLineText(std::u16string_view line, bool atTextEnd, std::u16string_view textEnd,
+                       std::u16string& out) {
+  out.clear();
+  if (line.empty() || IsBlankForDuplicate(line)) return true;
+  if (!TryReserve(out, line.size() + 4)) return false;
   if (atTextEnd && (textEnd.size() < 2 || textEnd.substr(textEnd.size() - 2) != u"\r\n")) out = u"\r\n";
   out += line;
   out += u"\r\n";
-  return out;
+  return true;
 }

@@ -29,5 +29,6 @@ bool IsBlankForDuplicate(std::u16string_view line);
 // CR LF, with CR LF in front when the line has no next line and the text does
 // not end with one (textEnd: the text's last two units, or fewer when it is
 // shorter). Empty when the line is empty or blank: nothing is duplicated.
-std::u16string DuplicateLineText(std::u16string_view line, bool atTextEnd,
-                                 std::u16string_view textEnd);
+// False, with out empty, when the memory for it cannot be had.
+bool DuplicateLineText(std::u16string_view line, bool atTextEnd, std::u16string_view textEnd,
+                       std::u16string& out);

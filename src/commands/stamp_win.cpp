@@ -1,8 +1,10 @@
 // F5 and the ".LOG" request: the date and time stamp; Ctrl+D: the caret's line
 // once more below it.
+#include "app/shared_win.h"
 #include "commands/stamp.h"
 #include "commands/text_commands_win.h"
 #include "editor/editor_win.h"
+#include "editor/lines.h"
 #include "platform/wide_win.h"
 
 std::u16string DateTimeStamp() {
@@ -33,23 +35,37 @@ void InsertDateTime(LPARAM request) {
 void DuplicateLine(HWND editor) {
   DWORD a = 0;
   DWORD b = 0;
-  SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b));
-  if (b < a) a = b;
-  LRESULT line = SendMessageW(editor, EM_LINEFROMCHAR, a, 0);
-  LRESULT s = SendMessageW(editor, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
-  LRESULT next = SendMessageW(editor, EM_LINEINDEX, static_cast<WPARAM>(line + 1), 0);
-  LRESULT length = SendMessageW(editor, EM_LINELENGTH, static_cast<WPARAM>(s), 0);
-  if (s < 0 || length <= 0) return;
+  GetEditorSelection(a, b);
+  BeginWork();
   // The line is taken from the whole text rather than through EM_GETLINE,
   // whose size word cannot carry lines of 65,536 units or more.
-  std::u16string text = GetEditorText();
+  std::u16string text;
+  if (!GetEditorText(text)) return ReportOutOfMemory();
   std::size_t total = text.size();
-  std::size_t e = next < 0 || static_cast<std::size_t>(next) > total ? total : static_cast<std::size_t>(next);
-  std::size_t start = static_cast<std::size_t>(s);
-  if (start >= total) return;
-  std::u16string_view lineText = std::u16string_view(text).substr(start, static_cast<std::size_t>(length));
+  std::size_t start = 0;
+  std::size_t length = 0;
+  std::size_t e = total;
+  if (WordWrap) {
+    LRESULT line = SendMessageW(editor, EM_LINEFROMCHAR, a, 0);
+    LRESULT s = SendMessageW(editor, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+    LRESULT next = SendMessageW(editor, EM_LINEINDEX, static_cast<WPARAM>(line + 1), 0);
+    LRESULT n = SendMessageW(editor, EM_LINELENGTH, static_cast<WPARAM>(s), 0);
+    if (s < 0 || n <= 0) return;
+    start = static_cast<std::size_t>(s);
+    length = static_cast<std::size_t>(n);
+    if (next >= 0 && static_cast<std::size_t>(next) <= total) e = static_cast<std::size_t>(next);
+  } else {
+    start = LineStartOf(text, a);
+    length = LineEnd(text, start) - start;
+    std::size_t next = NextLineStart(text, start);
+    if (next != std::u16string_view::npos) e = next;
+  }
+  if (start >= total || length == 0) return;
+  std::u16string_view lineText = std::u16string_view(text).substr(start, length);
   std::u16string_view tail = std::u16string_view(text).substr(total < 2 ? 0 : total - 2);
-  std::u16string insertion = DuplicateLineText(lineText, e == total, tail);
+  std::u16string insertion;
+  if (!DuplicateLineText(lineText, e == total, tail, insertion)) return ReportOutOfMemory();
   if (insertion.empty()) return;
+  text = std::u16string();
   ReplaceRangeAndSelect(static_cast<DWORD>(e), static_cast<DWORD>(e), insertion, a, a, false);
 }

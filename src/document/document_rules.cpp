@@ -1,5 +1,7 @@
 #include "document/document_rules.h"
 
+#include "platform/memory.h"
+
 namespace {
 
 // The editor shows text up to its first zero unit; cut it there ourselves.
@@ -12,8 +14,8 @@ void CutAtFirstZero(TDecodedDocument& doc) {
 
 }  // namespace
 
-TDecodedDocument DecodeDocument(std::u16string_view path, const char* bytes, std::size_t count) {
-  TDecodedDocument doc;
+bool DecodeDocument(std::u16string_view path, const char* bytes, std::size_t count, TDecodedDocument& doc) {
+  doc = TDecodedDocument();
   TextEncoding mark = DetectByteOrderMark(bytes, count);
   TextEncoding encoding = mark;
   doc.HasBom = mark == Utf8;
@@ -25,43 +27,45 @@ TDecodedDocument DecodeDocument(std::u16string_view path, const char* bytes, std
     if (IsUtf8Text(bytes, count)) encoding = Utf8;
     else if (LooksLikeDos437(bytes, count)) encoding = Dos437;
   }
-  std::u16string text;
+  bool decoded = false;
   switch (encoding) {
     case Utf8:
-      if (!DecodeUtf8(bytes, count, text)) {
+      decoded = DecodeUtf8(bytes, count, doc.Text);
+      if (!decoded) {
         // Shown byte for byte in the ANSI code page, mark included, and kept
         // there: the extension rule would otherwise turn the next save into
         // different bytes.
         encoding = Ansi;
         doc.HasBom = false;
         doc.EncodingSource = ChosenByUser;
-        text = DecodeCodePage(CodePageAnsi, bytes, count);
+        decoded = DecodeCodePage(CodePageAnsi, bytes, count, doc.Text);
       }
       break;
-    case Utf16: text = DecodeUtf16(bytes, count); break;
-    case BigEndianMark: text = DecodeUtf16BigEndian(bytes, count); break;
+    case Utf16: decoded = DecodeUtf16(bytes, count, doc.Text); break;
+    case BigEndianMark: decoded = DecodeUtf16BigEndian(bytes, count, doc.Text); break;
     case Dos437: {
-      std::string filtered(bytes, count);
+      std::string filtered;
+      if (!TryReserve(filtered, count)) break;
+      filtered.assign(bytes, count);
       filtered.resize(FilterDosControlBytes(filtered.data(), filtered.size()));
-      text = DecodeCodePage(CodePageDos437, filtered.data(), filtered.size());
+      decoded = DecodeCodePage(CodePageDos437, filtered.data(), filtered.size(), doc.Text);
       break;
     }
-    default: text = DecodeCodePage(CodePageAnsi, bytes, count); break;
+    default: decoded = DecodeCodePage(CodePageAnsi, bytes, count, doc.Text); break;
   }
   doc.Encoding = encoding;
-  doc.Text = std::move(text);
+  if (!decoded) return false;
   CutAtFirstZero(doc);
-  ToCrLfInPlace(doc.Text);
-  return doc;
+  return ToCrLfInPlace(doc.Text);
 }
 
-TDecodedDocument DecodeDosDocument(char* bytes, std::size_t count) {
-  TDecodedDocument doc;
+bool DecodeDosDocument(char* bytes, std::size_t count, TDecodedDocument& doc) {
+  doc = TDecodedDocument();
   doc.Encoding = Dos437;
   std::size_t kept = FilterDosControlBytes(bytes, count);
-  doc.Text = DecodeCodePage(CodePageDos437, bytes, kept);
+  if (!DecodeCodePage(CodePageDos437, bytes, kept, doc.Text)) return false;
   CutAtFirstZero(doc);
-  return doc;
+  return true;
 }
 
 bool StartsWithLogMarker(std::u16string_view text) { return text.substr(0, 4) == u".LOG"; }
@@ -72,10 +76,20 @@ bool SaveStartsAsUtf8(TextEncoding encoding, TEncodingSource source, std::u16str
 
 bool SaveWritesBom(bool utf8, std::u16string_view path) { return utf8 && !IsNoBomExtension(path); }
 
-std::string EncodeForSave(std::u16string_view text, bool utf8, std::u16string_view path) {
-  std::u16string lines = ToCrLf(text);
-  if (!utf8) return EncodeAnsi(lines);
-  std::string bytes(SaveWritesBom(utf8, path) ? Utf8Bom : std::string_view());
-  bytes += EncodeUtf8(lines);
-  return bytes;
+bool EncodeForSave(std::u16string_view text, bool utf8, std::u16string_view path, std::string& bytes) {
+  bytes.clear();
+  std::u16string lines;
+  if (!ToCrLf(text, lines)) return false;
+  if (!utf8) return EncodeAnsi(lines, bytes);
+  std::string encoded;
+  if (!EncodeUtf8(lines, encoded)) return false;
+  std::u16string().swap(lines);
+  if (!SaveWritesBom(utf8, path)) {
+    bytes.swap(encoded);
+    return true;
+  }
+  if (!TryReserve(bytes, Utf8Bom.size() + encoded.size())) return false;
+  bytes.assign(Utf8Bom);
+  bytes += encoded;
+  return true;
 }

@@ -29,11 +29,12 @@ struct TDecodedDocument {
 // CR LF. UTF-8 that the strict conversion rejects is shown as ANSI instead
 // (every byte kept, extension rule off), so saving it unchanged writes the
 // same bytes; FE FF data is read as big-endian UTF-16.
-TDecodedDocument DecodeDocument(std::u16string_view path, const char* bytes, std::size_t count);
+// False when the memory for the text cannot be had (platform/memory.h).
+bool DecodeDocument(std::u16string_view path, const char* bytes, std::size_t count, TDecodedDocument& doc);
 
 // The MS-DOS open: control bytes filtered (in place), code page 437, line
 // breaks as they are.
-TDecodedDocument DecodeDosDocument(char* bytes, std::size_t count);
+bool DecodeDosDocument(char* bytes, std::size_t count, TDecodedDocument& doc);
 
 // True when the text starts with ".LOG" (case matters).
 bool StartsWithLogMarker(std::u16string_view text);
@@ -47,4 +48,5 @@ bool SaveWritesBom(bool utf8, std::u16string_view path);
 
 // The bytes of a save: line feeds made CR LF, then UTF-8 (with the mark when
 // SaveWritesBom says so) or the ANSI code page.
-std::string EncodeForSave(std::u16string_view text, bool utf8, std::u16string_view path);
+// False when the memory for them cannot be had.
+bool EncodeForSave(std::u16string_view text, bool utf8, std::u16string_view path, std::string& bytes);

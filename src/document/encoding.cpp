@@ -1,7 +1,9 @@
 #include "document/encoding.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "platform/memory.h"
 #include "platform/text.h"
 
 #include "platform/simd.h"
@@ -220,26 +222,26 @@ bool DecodeUtf8(const char* bytes, std::size_t count, std::u16string& out) {
   return DecodeBytes(CodePageUtf8, bytes, count, true, out);
 }
 
-std::u16string DecodeUtf16(const char* bytes, std::size_t count) {
+bool DecodeUtf16(const char* bytes, std::size_t count, std::u16string& out) {
   const Byte* s = U(bytes);
-  std::u16string out(count < 2 ? 0 : (count - 2) / 2, u'\0');
+  out.clear();
+  if (!TryResize(out, count < 2 ? 0 : (count - 2) / 2)) return false;
   for (std::size_t k = 0; k < out.size(); ++k)
     out[k] = static_cast<char16_t>(s[2 + 2 * k] | (s[3 + 2 * k] << 8));
-  return out;
+  return true;
 }
 
-std::u16string DecodeUtf16BigEndian(const char* bytes, std::size_t count) {
+bool DecodeUtf16BigEndian(const char* bytes, std::size_t count, std::u16string& out) {
   const Byte* s = U(bytes);
-  std::u16string out(count < 2 ? 0 : (count - 2) / 2, u'\0');
+  out.clear();
+  if (!TryResize(out, count < 2 ? 0 : (count - 2) / 2)) return false;
   for (std::size_t k = 0; k < out.size(); ++k)
     out[k] = static_cast<char16_t>((s[2 + 2 * k] << 8) | s[3 + 2 * k]);
-  return out;
+  return true;
 }
 
-std::u16string DecodeCodePage(unsigned codePage, const char* bytes, std::size_t count) {
-  std::u16string out;
-  DecodeBytes(codePage == CodePageAnsi ? AnsiCodePage() : codePage, bytes, count, false, out);
-  return out;
+bool DecodeCodePage(unsigned codePage, const char* bytes, std::size_t count, std::u16string& out) {
+  return DecodeBytes(codePage == CodePageAnsi ? AnsiCodePage() : codePage, bytes, count, false, out);
 }
 
 std::size_t FilterDosControlBytes(char* bytes, std::size_t count) {
@@ -343,28 +345,26 @@ void WriteCrLf(std::u16string_view text, char16_t* d) {
 
 }  // namespace
 
-std::u16string ToCrLf(std::u16string_view text) {
-  std::u16string out;
-  ToCrLf(text, out);
-  return out;
-}
-
-void ToCrLf(std::u16string_view text, std::u16string& out) {
+bool ToCrLf(std::u16string_view text, std::u16string& out) {
   std::size_t lone = CountLoneLf(text);
-  if (lone == 0) {
-    out.assign(text);
-    return;
+  // Storage of the right size is reused as it is.
+  if (!TryResize(out, text.size() + lone)) {
+    out.clear();
+    return false;
   }
-  out.resize(text.size() + lone);  // storage of the right size is reused as it is
-  WriteCrLf(text, out.data());
+  if (lone == 0) std::copy(text.begin(), text.end(), out.begin());
+  else WriteCrLf(text, out.data());
+  return true;
 }
 
-void ToCrLfInPlace(std::u16string& text) {
+bool ToCrLfInPlace(std::u16string& text) {
   std::size_t lone = CountLoneLf(text);
-  if (lone == 0) return;
-  std::u16string out(text.size() + lone, u'\0');
+  if (lone == 0) return true;
+  std::u16string out;
+  if (!TryResize(out, text.size() + lone)) return false;
   WriteCrLf(text, out.data());
   text.swap(out);
+  return true;
 }
 
 bool NeedsUnicode(std::u16string_view text) {
@@ -380,23 +380,17 @@ bool NeedsUnicode(std::u16string_view text) {
   return false;
 }
 
-std::string EncodeUtf8(std::u16string_view text) {
-  std::string out;
-  EncodeText(CodePageUtf8, text, false, out, nullptr);
-  return out;
+bool EncodeUtf8(std::u16string_view text, std::string& out) {
+  return EncodeText(CodePageUtf8, text, false, out, nullptr);
 }
 
-std::string EncodeAnsi(std::u16string_view text) {
-  std::string out;
-  EncodeText(AnsiCodePage(), text, false, out, nullptr);
-  return out;
+bool EncodeAnsi(std::u16string_view text, std::string& out) {
+  return EncodeText(AnsiCodePage(), text, false, out, nullptr);
 }
 
-std::string EncodeDos437(std::u16string_view text, bool& replaced) {
-  std::string out;
+bool EncodeDos437(std::u16string_view text, std::string& out, bool& replaced) {
   replaced = false;
-  EncodeText(CodePageDos437, text, true, out, &replaced);
-  return out;
+  return EncodeText(CodePageDos437, text, true, out, &replaced);
 }
 
 std::u16string_view ExtensionOf(std::u16string_view path) {

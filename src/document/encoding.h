@@ -58,26 +58,29 @@ bool LooksLikeDos437(const char* bytes, std::size_t count);
 // platform rejects the bytes.
 bool DecodeUtf8(const char* bytes, std::size_t count, std::u16string& out);
 
+// The decoders and encoders below answer false, with out empty, when the
+// memory for their result cannot be had (platform/memory.h).
+
 // Little-endian units after the two mark bytes; an odd last byte is dropped.
-std::u16string DecodeUtf16(const char* bytes, std::size_t count);
+bool DecodeUtf16(const char* bytes, std::size_t count, std::u16string& out);
 
 // Big-endian units after the two mark bytes FE FF; an odd last byte is dropped.
-std::u16string DecodeUtf16BigEndian(const char* bytes, std::size_t count);
+bool DecodeUtf16BigEndian(const char* bytes, std::size_t count, std::u16string& out);
 
 // Bytes of code page 437 or of the ANSI code page (CodePageAnsi) as text; a
 // zero byte becomes U+0000.
-std::u16string DecodeCodePage(unsigned codePage, const char* bytes, std::size_t count);
+bool DecodeCodePage(unsigned codePage, const char* bytes, std::size_t count, std::u16string& out);
 
 // For code page 437 data before decoding: removes the bytes 01 and 0C and turns
 // 16 into a space, in place. Returns the number of bytes kept.
 std::size_t FilterDosControlBytes(char* bytes, std::size_t count);
 
 // Puts a CR in front of every LF that does not follow a CR; lone CRs stay.
-std::u16string ToCrLf(std::u16string_view text);
-// The same into out, whose storage is reused; text must not overlap it.
-void ToCrLf(std::u16string_view text, std::u16string& out);
-// The same on a text of one's own; text that needs no CR is left alone.
-void ToCrLfInPlace(std::u16string& text);
+// Into out, whose storage is reused; text must not overlap it.
+bool ToCrLf(std::u16string_view text, std::u16string& out);
+// The same on a text of one's own; text that needs no CR is left alone, and
+// so is a text whose longer form cannot be had (false).
+bool ToCrLfInPlace(std::u16string& text);
 
 // True when any unit is U+0100 or above (not what the ANSI code page holds:
 // the euro sign counts, U+0080..U+00FF never do).
@@ -85,12 +88,12 @@ bool NeedsUnicode(std::u16string_view text);
 
 // The text as UTF-8, without mark, and in the ANSI code page with the
 // platform's substitutions.
-std::string EncodeUtf8(std::u16string_view text);
-std::string EncodeAnsi(std::u16string_view text);
+bool EncodeUtf8(std::u16string_view text, std::string& out);
+bool EncodeAnsi(std::u16string_view text, std::string& out);
 
 // The text in code page 437 without best-fit mapping: characters without an
 // exact form become '?' and set replaced.
-std::string EncodeDos437(std::u16string_view text, bool& replaced);
+bool EncodeDos437(std::u16string_view text, std::string& out, bool& replaced);
 
 // The tail of the path from its last full stop, searched over the whole path
 // (so C:\my.docs\readme gives ".docs\readme"); empty when there is no full stop.

@@ -6,11 +6,14 @@
 #include "app/appearance_win.h"
 #include "app/commands.h"
 #include "app/main_window_win.h"
+#include "app/shared_win.h"
 #include "app/title_win.h"
 #include "document/document_rules.h"
 #include "document/document_state.h"
 #include "document/document_win.h"
 #include "document/messages.h"
+#include "editor/editor_win.h"
+#include "platform/memory.h"
 #include "platform/wide_win.h"
 
 namespace {
@@ -31,8 +34,9 @@ bool ReadWholeFile(const wchar_t* path, DWORD attributes, std::string& bytes) {
     ReportFileProblem(CannotReadText, path, SystemReason(GetLastError()));
   } else if (static_cast<std::uint64_t>(size.QuadPart) > MaxDocumentBytes) {
     ReportFileProblem(TooLargeText, path, L"");
+  } else if (!TryResize(bytes, static_cast<std::size_t>(size.QuadPart))) {
+    ReportOutOfMemory();
   } else {
-    bytes.resize(static_cast<std::size_t>(size.QuadPart));
     std::size_t done = 0;
     ok = true;
     while (done < bytes.size()) {
@@ -53,9 +57,12 @@ bool ReadWholeFile(const wchar_t* path, DWORD attributes, std::string& bytes) {
 }
 
 // Puts the text into the editor; false after a message when it does not fit.
+// A control that had no room for it has said so already (EN_ERRSPACE) and
+// kept its text.
 bool ShowText(HWND editor, const wchar_t* path, const std::u16string& text) {
+  unsigned errSpaces = ErrSpaceCount();
   if (text.size() > EditorTextLimit || !SetWindowTextW(editor, AsWide(text.c_str()))) {
-    ReportFileProblem(TooLargeText, path, L"");
+    if (ErrSpaceCount() == errSpaces) ReportFileProblem(TooLargeText, path, L"");
     return false;
   }
   return true;
@@ -85,10 +92,16 @@ void OpenLoaded(const wchar_t* path) {
 }  // namespace
 
 bool LoadDocument(HWND editor, const wchar_t* path) {
+  BeginWork();
   std::string bytes;
   if (!ReadWholeFile(path, FILE_ATTRIBUTE_NORMAL, bytes)) return false;
-  TDecodedDocument doc = DecodeDocument(AsUtf16(path), bytes.data(), bytes.size());
+  TDecodedDocument doc;
+  bool decoded = DecodeDocument(AsUtf16(path), bytes.data(), bytes.size(), doc);
   std::string().swap(bytes);
+  if (!decoded) {
+    ReportOutOfMemory();
+    return false;
+  }
   if (!ShowText(editor, path, doc.Text)) return false;
   AdoptLoaded(editor, path, doc);
   DocumentState.EncodingSource = doc.EncodingSource;
@@ -112,8 +125,10 @@ void OpenDosDocument(HWND owner, HWND editor) {
   if (!AskFileName(owner, false, DosFilter, DosOpenTitle, name)) return;
   std::string bytes;
   if (!ReadWholeFile(name, 0, bytes)) return;
-  TDecodedDocument doc = DecodeDosDocument(bytes.data(), bytes.size());
+  TDecodedDocument doc;
+  bool decoded = DecodeDosDocument(bytes.data(), bytes.size(), doc);
   std::string().swap(bytes);
+  if (!decoded) return ReportOutOfMemory();
   if (!ShowText(editor, name, doc.Text)) return;
   AdoptLoaded(editor, name, doc);
   SetDarkMode(true);

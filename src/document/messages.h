@@ -35,6 +35,9 @@ constexpr wchar_t DefaultExtension[] = L"txt";
 constexpr wchar_t CannotReadText[] = L"Datei kann nicht gelesen werden:";
 constexpr wchar_t CannotWriteText[] = L"Datei kann nicht gespeichert werden:";
 constexpr wchar_t TooLargeText[] = L"Datei ist zu groß für den Editor:";
+// Whatever command runs out of memory: it has done nothing.
+constexpr wchar_t NotEnoughMemoryText[] =
+    L"Nicht genug Arbeitsspeicher f\u00FCr diesen Befehl.\r\nText und Datei bleiben, wie sie sind.";
 constexpr wchar_t ZeroBytesHeadline[] = L"Datei unvollständig angezeigt:";
 constexpr wchar_t ZeroBytesDetail[] =
     L"Die Datei enthält Nullbytes. Angezeigt wird nur der Text vor dem ersten Nullbyte.\r\n"

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/main_window_win.h"
+#include "app/shared_win.h"
 #include "app/title_win.h"
 #include "document/document_rules.h"
 #include "document/document_state.h"
@@ -96,14 +97,24 @@ void Written(HWND editor, const wchar_t* path, TextEncoding encoding, bool hasBo
 }  // namespace
 
 bool WriteDocument(HWND editor, const wchar_t* path) {
-  std::u16string text = GetEditorText();
+  std::u16string text;
+  if (!GetEditorText(text)) {
+    ReportOutOfMemory();
+    return false;
+  }
   std::u16string_view name = AsUtf16(path);
   bool utf8 = SaveStartsAsUtf8(DocumentState.Encoding, DocumentState.EncodingSource, name);
   if (!utf8 && NeedsUnicode(text) &&
       MessageBoxW(MainWindow, UnicodePromptText, UnicodePromptCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
     utf8 = true;
-  std::string bytes = EncodeForSave(text, utf8, name);
+  BeginWork();
+  std::string bytes;
+  bool encoded = EncodeForSave(text, utf8, name, bytes);
   std::u16string().swap(text);
+  if (!encoded) {
+    ReportOutOfMemory();
+    return false;
+  }
   if (!WriteOrReport(path, bytes)) return false;
   Written(editor, path, utf8 ? Utf8 : Ansi, SaveWritesBom(utf8, name));
   return true;
@@ -130,7 +141,10 @@ void SaveDosDocument(HWND owner, HWND editor) {
   wchar_t name[DialogBufferSize] = L"";
   if (!AskFileName(owner, true, DosFilter, DosSaveTitle, name)) return;
   bool replaced = false;
-  std::string bytes = EncodeDos437(GetEditorText(), replaced);
+  std::u16string text;
+  std::string bytes;
+  if (!GetEditorText(text) || !EncodeDos437(text, bytes, replaced)) return ReportOutOfMemory();
+  std::u16string().swap(text);
   if (replaced && MessageBoxW(MainWindow, DosSavePromptText, ZibCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
     return;
   if (!WriteOrReport(name, bytes)) return;

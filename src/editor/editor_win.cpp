@@ -2,9 +2,11 @@
 
 #include "app/appearance_win.h"
 #include "app/main_window_win.h"
+#include "app/shared_win.h"
 #include "app/title_win.h"
 #include "editor/control_chars_win.h"
 #include "editor/word_delete.h"
+#include "platform/memory.h"
 #include "platform/wide_win.h"
 
 bool InsertMode = true;
@@ -14,6 +16,7 @@ namespace {
 
 HWND Editor = nullptr;
 WNDPROC PreviousEditorProc = nullptr;
+unsigned ErrSpaces = 0;
 
 LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -52,7 +55,8 @@ void DeleteWord(bool left) {
     ReplaceSelectionText(std::u16string());
     return;
   }
-  std::u16string text = GetEditorText();
+  std::u16string text;
+  if (!GetEditorText(text)) return ReportOutOfMemory();
   if (left) {
     std::size_t k = WordLeftStart(text, start);
     if (k < start) DeleteRange(static_cast<DWORD>(k), start);
@@ -221,24 +225,45 @@ void CreateEditor(HWND mainWindow) {
   Subclass(Editor);
 }
 
-void RecreateEditor(bool wrap) {
-  std::u16string text = GetEditorText();
+// The new control is made and filled, hidden, while the old one still holds
+// the text; only when it has taken the whole text does it replace the old one.
+bool RecreateEditor(bool wrap) {
+  BeginWork();
+  std::u16string text;
+  if (!GetEditorText(text)) {
+    ReportOutOfMemory();
+    return false;
+  }
   DWORD start = 0;
   DWORD end = 0;
   GetEditorSelection(start, end);
-  DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL;
+  DWORD style = WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL;
   if (!wrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+  unsigned errSpaces = ErrSpaceCount();
+  HWND editor = CreateEditorControl(style, ClientWidth, ClientHeight - StatusBandHeight);
+  bool filled = false;
+  if (editor) {
+    // The old limit must hold before the text goes in, or a long text is cut.
+    SendMessageW(editor, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(editor, WM_SETFONT, reinterpret_cast<WPARAM>(EditorFont), TRUE);
+    filled = SetWindowTextW(editor, AsWide(text.c_str())) &&
+             static_cast<std::size_t>(GetWindowTextLengthW(editor)) == text.size();
+  }
+  std::u16string().swap(text);
+  if (!filled) {
+    if (editor) DestroyWindow(editor);
+    if (ErrSpaceCount() == errSpaces) ReportOutOfMemory();
+    return false;
+  }
   DestroyWindow(Editor);
-  Editor = CreateEditorControl(style, ClientWidth, ClientHeight - StatusBandHeight);
-  // The old limit must hold before the text goes in, or a long text is cut.
-  SendMessageW(Editor, EM_SETLIMITTEXT, 0, 0);
-  SendMessageW(Editor, WM_SETFONT, reinterpret_cast<WPARAM>(EditorFont), TRUE);
-  SetWindowTextW(Editor, AsWide(text.c_str()));
+  Editor = editor;
   SendMessageW(Editor, EM_SETSEL, start, end);
   Subclass(Editor);
   SetTabStops(Editor);
+  ShowWindow(Editor, SW_SHOW);
   WordWrap = wrap;
   SetFocus(Editor);
+  return true;
 }
 
 namespace {
@@ -280,16 +305,20 @@ void ReplaceWholeText(const char16_t* text) {
   WriteEditor(range, text, nullptr, false);
 }
 
-std::u16string GetEditorText() {
+bool GetEditorText(std::u16string& text) {
   HWND editor = Editor;
   int length = GetWindowTextLengthW(editor);
-  std::u16string text(static_cast<std::size_t>(length > 0 ? length : 0), u'\0');
+  text.clear();
+  if (!TryResize(text, static_cast<std::size_t>(length > 0 ? length : 0))) return false;
   if (length > 0) {
     int got = GetWindowTextW(editor, reinterpret_cast<wchar_t*>(text.data()), length + 1);
     text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
   }
-  return text;
+  return true;
 }
+
+unsigned ErrSpaceCount() { return ErrSpaces; }
+void CountErrSpace() { ++ErrSpaces; }
 
 void GetEditorSelection(DWORD& start, DWORD& end) {
   start = 0;

@@ -17,7 +17,10 @@ extern bool WordWrap;
 HWND EditorWindow();
 
 void CreateEditor(HWND mainWindow);
-void RecreateEditor(bool wrap);
+// Word wrap switched: a new control with the whole text and the selection.
+// False, with the old control and WordWrap as they were, when the new one
+// could not take the text (after the out-of-memory message).
+bool RecreateEditor(bool wrap);
 
 // Replaces the selection (inserts at the caret when it is empty) as one
 // undoable step with redrawing suspended; the caret ends after the text.
@@ -35,8 +38,13 @@ void ReplaceRangeAndSelect(DWORD start, DWORD end, const std::u16string& text, D
 // Replaces the whole text by a zero-terminated one as one undoable step.
 void ReplaceWholeText(const char16_t* text);
 
-// An owned copy of the editor's whole text.
-std::u16string GetEditorText();
+// An owned copy of the editor's whole text; false, with text empty, when the
+// memory for it cannot be had.
+bool GetEditorText(std::u16string& text);
+
+// How many times the control has said it could not take a text (EN_ERRSPACE).
+unsigned ErrSpaceCount();
+void CountErrSpace();
 
 // The selection as EM_GETSEL gives it (start <= end).
 void GetEditorSelection(DWORD& start, DWORD& end);

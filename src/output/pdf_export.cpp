@@ -3,6 +3,7 @@
 #include "app/shared.h"
 #include "document/encoding.h"
 #include "output/print.h"
+#include "platform/memory.h"
 
 std::u16string ChangeExtension(std::u16string_view path, std::u16string_view extension) {
   std::size_t nameStart = path.size() - FileNamePart(path).size();
@@ -109,6 +110,13 @@ std::u16string PdfFailureMessage(std::u16string_view doc) {
          u"\r\nist fehlgeschlagen.\r\n\r\n(Cpdf blockiert gewisse Unicode Zeichen)";
 }
 
-std::string TempUtf8Bytes(std::u16string_view text) { return std::string(Utf8Bom) + EncodeUtf8(text); }
+bool TempUtf8Bytes(std::u16string_view text, std::string& bytes) {
+  bytes.clear();
+  std::string encoded;
+  if (!EncodeUtf8(text, encoded) || !TryReserve(bytes, Utf8Bom.size() + encoded.size())) return false;
+  bytes.assign(Utf8Bom);
+  bytes += encoded;
+  return true;
+}
 
 bool IsTempUtf8Name(std::u16string_view path) { return ContainsNoCase(path, u".utf8").has_value(); }

@@ -59,8 +59,9 @@ std::u16string PdfCommandLine(TPdfPass pass, const TPdfJob& job);
 // The message after a failed typesetting run.
 std::u16string PdfFailureMessage(std::u16string_view doc);
 
-// The bytes of the temporary copy: the UTF-8 mark, then the text in UTF-8.
-std::string TempUtf8Bytes(std::u16string_view text);
+// The bytes of the temporary copy: the UTF-8 mark, then the text in UTF-8;
+// false when the memory for them cannot be had.
+bool TempUtf8Bytes(std::u16string_view text, std::string& bytes);
 
 // Whether a temporary file may be deleted: only a name containing ".utf8".
 bool IsTempUtf8Name(std::u16string_view path);

@@ -56,16 +56,22 @@ void FindCpdf() {
   }
 }
 
-// The temporary copy: UTF-8 with its mark. A file that cannot be created is
-// left out; the typesetting run then fails and says so.
-void WriteTempUtf8(std::u16string_view text, const std::u16string& path) {
+// The temporary copy of the editor's text: UTF-8 with its mark. A file that
+// cannot be created is left out; the typesetting run then fails and says so.
+// False, with no file written, when the memory for the copy cannot be had.
+bool WriteTempUtf8(const std::u16string& path) {
+  std::string bytes;
+  {
+    std::u16string text;
+    if (!GetEditorText(text) || !TempUtf8Bytes(text, bytes)) return false;
+  }
   HANDLE file = CreateFileW(AsWide(path.c_str()), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                             nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  std::string bytes = TempUtf8Bytes(text);
+  if (file == INVALID_HANDLE_VALUE) return true;
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
+  return true;
 }
 
 void DeleteTempUtf8(const std::u16string& path) {
@@ -77,11 +83,11 @@ int Run(TPdfPass pass, const TPdfJob& job, WORD show, WORD fill) {
   return RunAndWait(PdfCommandLine(pass, job), PassTitle, show, fill, job.Folder);
 }
 
-// The text to export, or nothing after the message that explains why not.
-bool ExportableText(HWND owner, const char16_t* caption, std::u16string& text) {
-  text = GetEditorText();
+// True when the document can be exported; otherwise false after the message
+// that explains why not.
+bool Exportable(HWND owner, const char16_t* caption) {
   const char16_t* problem = nullptr;
-  if (text.empty()) problem = NothingToExportText;
+  if (GetWindowTextLengthW(EditorWindow()) == 0) problem = NothingToExportText;
   else if (DocumentState.Modified || DocumentState.FileName.empty()) problem = NotSavedText;
   if (!problem) return true;
   MessageBoxW(owner, AsWide(problem), AsWide(caption), MB_ICONWARNING);
@@ -150,12 +156,14 @@ int RunAndWait(std::u16string_view commandLine, const wchar_t* title, WORD show,
 
 bool ExportPdfViaCpdf(HWND owner) {
   if (!FileExists(CpdfPath)) return false;
-  std::u16string text;
-  if (!ExportableText(owner, CpdfCaption, text)) return false;
+  if (!Exportable(owner, CpdfCaption)) return false;
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   TPdfJob job = PdfJob(DocumentState.FileName, AsUtf16(CpdfPath), AsUtf16(SwriterPath),
                        DocumentState.Encoding == Dos437);
-  WriteTempUtf8(text, job.Txt);
+  if (!WriteTempUtf8(job.Txt)) {
+    ReportOutOfMemory();
+    return false;
+  }
   if (Run(TypesetPass, job, SW_HIDE, HiddenFill) != 0) {
     std::u16string message = PdfFailureMessage(job.Doc);
     MessageBoxW(owner, AsWide(message.c_str()), AsWide(FailureCaption), MB_ICONWARNING);
@@ -172,8 +180,7 @@ bool ExportPdfViaCpdf(HWND owner) {
 
 bool ExportPdfViaLibreOffice(HWND owner) {
   if (!FileExists(SwriterPath)) return false;
-  std::u16string text;
-  if (!ExportableText(owner, WriterCaption, text)) return false;
+  if (!Exportable(owner, WriterCaption)) return false;
   TPdfJob job = PdfJob(DocumentState.FileName, AsUtf16(CpdfPath), AsUtf16(SwriterPath),
                        DocumentState.Encoding == Dos437);
   lstrcpynW(BusyText, AsWide(WriterBusyText), 64);

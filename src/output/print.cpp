@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/memory.h"
+
 int MulDivRound(int a, int b, int c) {
   if (c == 0) return 0;
   std::int64_t product = static_cast<std::int64_t>(a) * b;
@@ -27,16 +29,18 @@ TPageLayout PageLayout(const TPrinterMetrics& printer) {
   return layout;
 }
 
-std::u16string PrintableText(std::u16string_view editorText) {
-  std::u16string text;
-  text.reserve(editorText.size() + 2);
-  text.append(editorText);
+bool MakePrintable(std::u16string& text) {
+  if (!TryReserve(text, text.size() + 2)) return false;
   text.append(u"\r\n");
-  return text;
+  return true;
 }
 
-std::vector<TParagraph> SplitParagraphs(std::u16string_view text) {
-  std::vector<TParagraph> paragraphs;
+bool SplitParagraphs(std::u16string_view text, std::vector<TParagraph>& paragraphs) {
+  paragraphs.clear();
+  std::size_t count = 0;
+  for (std::size_t k = 0; k < text.size(); ++k)
+    count += text[k] == u'\n' || (text[k] == u'\r' && (k + 1 == text.size() || text[k + 1] != u'\n'));
+  if (!TryReserve(paragraphs, count + 1)) return false;
   std::size_t i = 0;
   while (i < text.size()) {
     std::size_t end = text.find_first_of(u"\r\n", i);
@@ -48,7 +52,7 @@ std::vector<TParagraph> SplitParagraphs(std::u16string_view text) {
     i = end;
     if (i < text.size()) i += text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n' ? 2 : 1;
   }
-  return paragraphs;
+  return true;
 }
 
 int PlaceParagraphs(std::vector<TParagraph>& paragraphs, const TPageLayout& layout) {

@@ -60,13 +60,15 @@ struct TParagraph {
   int Top = 0;
 };
 
-// The editor's text as it is printed: with CR LF appended, so the last
-// paragraph ends in a break too.
-std::u16string PrintableText(std::u16string_view editorText);
+// The editor's text made the text that is printed: CR LF appended, so the
+// last paragraph ends in a break too. False, with the text as it was, when
+// the memory for it cannot be had.
+bool MakePrintable(std::u16string& text);
 
 // The paragraphs of a text. CR LF, a lone CR and a lone LF each end one
 // paragraph; so two breaks in a row give an empty paragraph between them.
-std::vector<TParagraph> SplitParagraphs(std::u16string_view text);
+// False, with none, when the memory for them cannot be had.
+bool SplitParagraphs(std::u16string_view text, std::vector<TParagraph>& paragraphs);
 
 // Places the paragraphs top down. An empty paragraph moves down by the empty
 // line height; any other starts a new page when it would reach below the

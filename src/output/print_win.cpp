@@ -60,15 +60,17 @@ void PrintFooter(HDC dc, const TPageLayout& layout, int page, std::u16string_vie
 
 // Prints the editor's text on an open printer context: measures every
 // paragraph wrapped to the text width, places them on pages, then draws page
-// by page with the footer at the end of each.
-void PrintPages(HDC dc, TPrintMode mode) {
+// by page with the footer at the end of each. False, with nothing printed,
+// when the memory for the text and its paragraphs cannot be had.
+bool PrintPages(HDC dc, TPrintMode mode) {
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  std::u16string text;
+  std::vector<TParagraph> paragraphs;
+  if (!GetEditorText(text) || !MakePrintable(text) || !SplitParagraphs(text, paragraphs)) return false;
   HFONT font = CreatePrintFont(dc, mode);
   HGDIOBJ oldFont = SelectObject(dc, font);
   TPageLayout layout = PageLayout({GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES),
                                    GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY)});
-  std::u16string text = PrintableText(GetEditorText());
-  std::vector<TParagraph> paragraphs = SplitParagraphs(text);
   for (TParagraph& paragraph : paragraphs) {
     if (paragraph.Length == 0) continue;
     RECT rect = {0, 0, layout.TextRight - layout.TextLeft, 0};
@@ -102,6 +104,7 @@ void PrintPages(HDC dc, TPrintMode mode) {
   EndDoc(dc);
   SelectObject(dc, oldFont);
   DeleteObject(font);
+  return true;
 }
 
 }  // namespace
@@ -113,10 +116,13 @@ void PrintDocument(TPrintMode mode) {
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = MainWindow;
   dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
-  if (PrintDlgW(&dialog) && dialog.hDC) PrintPages(dialog.hDC, mode);
+  // Whatever happens in between, the context, its two memory handles and
+  // the dialog preference are released and restored below.
+  bool printed = !(PrintDlgW(&dialog) && dialog.hDC) || PrintPages(dialog.hDC, mode);
   if (dialog.hDC) DeleteDC(dialog.hDC);
   if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
   if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
   RegWriteDword(HKEY_CURRENT_USER, PrintDialogKey, PrintDialogValue, old);
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  if (!printed) ReportOutOfMemory();
 }

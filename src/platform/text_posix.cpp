@@ -4,6 +4,8 @@
 // depend on the platform's own tables run in the Windows build.
 #include "platform/text.h"
 
+#include "platform/memory.h"
+
 #include <iconv.h>
 #include <locale.h>
 #include <wctype.h>
@@ -52,6 +54,7 @@ locale_t Utf8Locale() {
 }
 
 bool DecodeUtf8Bytes(const unsigned char* s, std::size_t n, bool strict, std::u16string& out) {
+  if (!TryReserve(out, n)) return false;  // never more units than bytes
   std::size_t i = 0;
   while (i < n) {
     unsigned c = s[i];
@@ -95,7 +98,8 @@ bool DecodeUtf8Bytes(const unsigned char* s, std::size_t n, bool strict, std::u1
   return true;
 }
 
-void EncodeUtf8Units(std::u16string_view t, std::string& out) {
+bool EncodeUtf8Units(std::u16string_view t, std::string& out) {
+  if (!TryReserve(out, 3 * t.size())) return false;  // never more than three bytes a unit
   for (std::size_t i = 0; i < t.size(); ++i) {
     unsigned c = t[i];
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < t.size() && t[i + 1] >= 0xDC00 && t[i + 1] <= 0xDFFF) {
@@ -120,6 +124,7 @@ void EncodeUtf8Units(std::u16string_view t, std::string& out) {
       out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
   }
+  return true;
 }
 
 }  // namespace
@@ -138,7 +143,7 @@ bool DecodeBytes(unsigned codePage, const char* bytes, std::size_t count, bool s
     return true;
   }
   const TSingleByteTable& t = Table(codePage);
-  out.resize(count);
+  if (!TryResize(out, count)) return false;
   for (std::size_t i = 0; i < count; ++i) out[i] = t.toUnit[s[i]];
   return true;
 }
@@ -149,11 +154,10 @@ bool EncodeText(unsigned codePage, std::u16string_view text, bool exactOnly, std
   out.clear();
   if (usedDefault) *usedDefault = false;
   if (codePage == CodePageUtf8) {
-    EncodeUtf8Units(text, out);
-    return true;
+    return EncodeUtf8Units(text, out);
   }
   const TSingleByteTable& t = Table(codePage);
-  out.resize(text.size());
+  if (!TryResize(out, text.size())) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     char16_t u = text[i];
     unsigned char b = t.fromUnit[u];

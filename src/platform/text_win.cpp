@@ -5,6 +5,8 @@
 
 #include <climits>
 
+#include "platform/memory.h"
+
 namespace {
 
 const wchar_t* W(const char16_t* s) { return reinterpret_cast<const wchar_t*>(s); }
@@ -22,7 +24,7 @@ bool DecodeBytes(unsigned codePage, const char* bytes, std::size_t count, bool s
   DWORD flags = strict ? MB_ERR_INVALID_CHARS : 0;
   int n = MultiByteToWideChar(codePage, flags, bytes, static_cast<int>(count), nullptr, 0);
   if (n <= 0) return false;
-  out.resize(static_cast<std::size_t>(n));
+  if (!TryResize(out, static_cast<std::size_t>(n))) return false;
   int done = MultiByteToWideChar(codePage, flags, bytes, static_cast<int>(count), W(out.data()), n);
   if (done != n) {
     out.clear();
@@ -46,7 +48,7 @@ bool EncodeText(unsigned codePage, std::u16string_view text, bool exactOnly, std
   int len = static_cast<int>(text.size());
   int n = WideCharToMultiByte(codePage, flags, W(text.data()), len, nullptr, 0, fallback, usedPtr);
   if (n <= 0) return false;
-  out.resize(static_cast<std::size_t>(n));
+  if (!TryResize(out, static_cast<std::size_t>(n))) return false;
   int done = WideCharToMultiByte(codePage, flags, W(text.data()), len, out.data(), n, fallback,
                                  usedPtr);
   if (done != n) {

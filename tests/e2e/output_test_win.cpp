@@ -15,6 +15,7 @@
 #include "driver_win.h"
 #include "output/pdf_export.h"
 #include "text_helpers_win.h"
+#include "rules_by_value.h"
 
 namespace {
 

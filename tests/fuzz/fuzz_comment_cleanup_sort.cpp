@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "commands/case_sort.h"
+#include "rules_by_value.h"
 #include "commands/cleanup.h"
 #include "commands/comment.h"
 

@@ -6,6 +6,7 @@
 
 #include "../unit/encoding_reference.h"
 #include "document/document_rules.h"
+#include "rules_by_value.h"
 
 namespace {
 

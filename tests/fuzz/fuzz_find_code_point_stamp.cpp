@@ -9,6 +9,7 @@
 #include "commands/code_point.h"
 #include "commands/find.h"
 #include "commands/stamp.h"
+#include "rules_by_value.h"
 #include "editor/word_delete.h"
 #include "platform/text.h"
 

@@ -1,4 +1,5 @@
 #include "commands/case_sort.h"
+#include "rules_by_value.h"
 #include "test_support.h"
 
 TEST_CASE("case conversion keeps the length") {

@@ -1,4 +1,5 @@
 #include "commands/comment.h"
+#include "rules_by_value.h"
 
 #include <random>
 

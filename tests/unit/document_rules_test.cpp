@@ -4,6 +4,7 @@
 #include <string>
 
 #include "test_support.h"
+#include "rules_by_value.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include "encoding_reference.h"
 #include "test_support.h"
+#include "rules_by_value.h"
 
 namespace {
 

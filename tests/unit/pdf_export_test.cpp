@@ -1,5 +1,6 @@
 #include "output/pdf_export.h"
 #include "test_support.h"
+#include "rules_by_value.h"
 
 TEST_CASE("PDF export paths come from the document's name") {
   CHECK(ChangeExtension(u"C:\\Texte\\brief.txt", u"pdf") == u"C:\\Texte\\brief.pdf");

@@ -1,4 +1,5 @@
 #include "output/print.h"
+#include "rules_by_value.h"
 #include "test_support.h"
 
 namespace {

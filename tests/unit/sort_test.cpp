@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "commands/case_sort.h"
+#include "rules_by_value.h"
 #include "test_support.h"
 
 namespace {
@@ -141,8 +142,25 @@ TEST_CASE("ranks group equal lines") {
   }
 }
 
-TEST_CASE("joined lines have breaks between them, none after the last") {
-  CHECK(JoinLines({u"a", u"b"}) == u"a\r\nb");
-  CHECK(JoinLines({u"", u"x", u""}) == u"\r\nx\r\n");
-  CHECK(JoinLines({u"only"}) == u"only");
+TEST_CASE("a sorted block has breaks between its lines, none after the last") {
+  struct TCase {
+    std::u16string_view Block;
+    bool Ascending;
+    std::u16string_view Sorted;
+  };
+  const TCase cases[] = {
+      {u"b\r\na", true, u"a\r\nb"},
+      {u"x\r\n\r\n", true, u"\r\n\r\nx"},           // the empty last line sorts too
+      {u"only", false, u"only"},
+      {u"", true, u""},
+      {u"b\r\r\na\r\nc", true, u"a\r\nb\r\nc"},  // a soft break ends a line like a hard one
+      {u"b\ra\r\na\nb", true, u"a\nb\r\nb\ra"},   // a lone CR or LF is part of its line
+      {u"a\r\nc\r\nb", false, u"c\r\nb\r\na"},
+  };
+  for (const TCase& c : cases) {
+    std::u16string out;
+    CAPTURE(std::string(c.Block.begin(), c.Block.end()));
+    CHECK(SortedBlock(c.Block, c.Ascending, out));
+    CHECK(out == c.Sorted);
+  }
 }
