@@ -77,6 +77,85 @@ out:
   EndPaint(editor, &ps);
 }
 
+namespace {
+
+void DrawMarks(HDC dc, const std::vector<TMark>& marks, int y) {
+  for (const TMark& mark : marks) {
+    wchar_t glyph = static_cast<wchar_t>(mark.Glyph);
+    TextOutW(dc, mark.X, y, &glyph, 1);
+  }
+}
+
+// Where the lines are drawn: the formatting rectangle, the first visible
+// line and the line count, the x of a line's first unit, the line height and
+// the column width.
+struct TMarkFrame {
+  RECT Format;
+  long First;
+  long Last;
+  long Count;
+  int X0;
+  int W;
+  int H;
+  int TabWidth;
+};
+
+// Without word wrap every line but the last ends in a hard break, and one
+// message per line suffices: EM_GETLINE of only the units that can show (the
+// end of a line cut there lies past the right edge, so it draws no mark).
+void DrawUnwrappedMarks(HWND editor, HDC dc, const TMarkFrame& f) {
+  std::size_t reach = UnitsThatCanShow(f.X0, f.W, f.Format.right);
+  long want = reach < 65534 ? static_cast<long>(reach) : 65534;
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(want) + 2);
+  std::vector<TMark> marks;
+  for (long line = f.First; line <= f.Last; ++line) {
+    int y = static_cast<int>((line - f.First) * f.H + f.Format.top);
+    if (y > f.Format.bottom) break;
+    // EM_GETLINE takes the buffer size in its first unit.
+    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(want);
+    long got = want > 0 ? static_cast<long>(SendMessageW(editor, EM_GETLINE, line,
+                                                         reinterpret_cast<LPARAM>(buffer.data())))
+                        : 0;
+    if (got < 0) got = 0;
+    marks.clear();
+    LayoutLineMarks(std::u16string_view(reinterpret_cast<const char16_t*>(buffer.data()), static_cast<std::size_t>(got)),
+                    f.X0, f.W, f.Format.left, f.Format.right, line + 1 < f.Count, f.TabWidth, marks);
+    DrawMarks(dc, marks, y);
+  }
+}
+
+// With word wrap the control's lines are display lines; a line ends hard
+// when the next one starts after its own text and break.
+void DrawWrappedMarks(HWND editor, HDC dc, const TMarkFrame& f) {
+  long start = static_cast<long>(SendMessageW(editor, EM_LINEINDEX, f.First, 0));
+  std::vector<wchar_t> buffer(256);
+  std::vector<TMark> marks;
+  for (long line = f.First; start >= 0 && line <= f.Last; ++line) {
+    long next = line + 1 < f.Count ? static_cast<long>(SendMessageW(editor, EM_LINEINDEX, line + 1, 0)) : -1;
+    long len = static_cast<long>(SendMessageW(editor, EM_LINELENGTH, start, 0));
+    if (len < 0) break;
+    long want = len < 65534 ? len : 65534;
+    if (static_cast<long>(buffer.size()) < want + 1) buffer.resize(static_cast<std::size_t>(want) + 32);
+    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(want);
+    long got = want > 0 ? static_cast<long>(SendMessageW(editor, EM_GETLINE, line,
+                                                         reinterpret_cast<LPARAM>(buffer.data())))
+                        : 0;
+    if (got < 0) got = 0;
+    int y = static_cast<int>((line - f.First) * f.H + f.Format.top);
+    if (y > f.Format.bottom) break;
+    bool hard = next >= 0 && next > start + len;
+    marks.clear();
+    LayoutLineMarks(std::u16string_view(reinterpret_cast<const char16_t*>(buffer.data()),
+                                        static_cast<std::size_t>(got)),
+                    f.X0, f.W, f.Format.left, f.Format.right, hard, f.TabWidth, marks);
+    DrawMarks(dc, marks, y);
+    if (next < 0) break;
+    start = next;
+  }
+}
+
+}  // namespace
+
 void DrawControlMarks(HWND editor, HDC dc, int tabWidth) {
   RECT client;
   GetClientRect(editor, &client);
@@ -85,50 +164,24 @@ void DrawControlMarks(HWND editor, HDC dc, int tabWidth) {
   HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(editor, WM_GETFONT, 0, 0)));
   TEXTMETRICW tm = {};
   GetTextMetricsW(dc, &tm);
-  int w = tm.tmAveCharWidth;
-  int h = tm.tmHeight < 1 ? 1 : tm.tmHeight;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, MarkColour);
 
-  RECT f = {};
-  SendMessageW(editor, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&f));
-  long first = static_cast<long>(SendMessageW(editor, EM_GETFIRSTVISIBLELINE, 0, 0));
-  long count = static_cast<long>(SendMessageW(editor, EM_GETLINECOUNT, 0, 0));
-  if (first >= 0 && count > 0) {
+  TMarkFrame f = {};
+  f.W = tm.tmAveCharWidth;
+  f.H = tm.tmHeight < 1 ? 1 : tm.tmHeight;
+  f.TabWidth = tabWidth;
+  SendMessageW(editor, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&f.Format));
+  f.First = static_cast<long>(SendMessageW(editor, EM_GETFIRSTVISIBLELINE, 0, 0));
+  f.Count = static_cast<long>(SendMessageW(editor, EM_GETLINECOUNT, 0, 0));
+  if (f.First >= 0 && f.Count > 0) {
     LRESULT pos = SendMessageW(editor, EM_POSFROMCHAR, 0, 0);
-    int x0 = pos == -1 ? f.left : static_cast<short>(LOWORD(pos));
-    long visible = (f.bottom - f.top) / h + 2;
+    f.X0 = pos == -1 ? f.Format.left : static_cast<short>(LOWORD(pos));
+    long visible = (f.Format.bottom - f.Format.top) / f.H + 2;
     if (visible < 1) visible = 1;
-    long last = first + visible - 1 < count - 1 ? first + visible - 1 : count - 1;
-    long start = static_cast<long>(SendMessageW(editor, EM_LINEINDEX, first, 0));
-    std::vector<wchar_t> buffer(256);
-    std::vector<TMark> marks;
-    for (long line = first; start >= 0 && line <= last; ++line) {
-      long next = line + 1 < count ? static_cast<long>(SendMessageW(editor, EM_LINEINDEX, line + 1, 0)) : -1;
-      long len = static_cast<long>(SendMessageW(editor, EM_LINELENGTH, start, 0));
-      if (len < 0) break;
-      long want = len < 65534 ? len : 65534;
-      if (static_cast<long>(buffer.size()) < want + 1) buffer.resize(static_cast<std::size_t>(want) + 32);
-      // EM_GETLINE takes the buffer size in its first unit.
-      *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(want);
-      long got = want > 0 ? static_cast<long>(SendMessageW(editor, EM_GETLINE, line,
-                                                           reinterpret_cast<LPARAM>(buffer.data())))
-                          : 0;
-      if (got < 0) got = 0;
-      int y = static_cast<int>((line - first) * h + f.top);
-      if (y > f.bottom) break;
-      bool hard = next >= 0 && next > start + len;
-      marks.clear();
-      LayoutLineMarks(std::u16string_view(reinterpret_cast<const char16_t*>(buffer.data()),
-                                          static_cast<std::size_t>(got)),
-                      x0, w, f.left, f.right, hard, tabWidth, marks);
-      for (const TMark& mark : marks) {
-        wchar_t glyph = static_cast<wchar_t>(mark.Glyph);
-        TextOutW(dc, mark.X, y, &glyph, 1);
-      }
-      if (next < 0) break;
-      start = next;
-    }
+    f.Last = f.First + visible - 1 < f.Count - 1 ? f.First + visible - 1 : f.Count - 1;
+    if (WordWrap) DrawWrappedMarks(editor, dc, f);
+    else DrawUnwrappedMarks(editor, dc, f);
   }
   SelectObject(dc, oldFont);
   RestoreDC(dc, saved);

@@ -10,6 +10,12 @@ char16_t MarkFor(char16_t c) {
   }
 }
 
+std::size_t UnitsThatCanShow(int x0, int w, int right) {
+  if (w < 1) w = 1;
+  long long room = static_cast<long long>(right) - x0;
+  return room <= 0 ? 0 : static_cast<std::size_t>((room + w - 1) / w);
+}
+
 void LayoutLineMarks(std::u16string_view line, int x0, int w, int left, int right, bool hardEnd,
                      int tabWidth, std::vector<TMark>& marks) {
   if (tabWidth < 1) tabWidth = MarkTabWidth;

@@ -22,3 +22,8 @@ char16_t MarkFor(char16_t c);
 // line end adds "¶" after the last column.
 void LayoutLineMarks(std::u16string_view line, int x0, int w, int left, int right, bool hardEnd,
                      int tabWidth, std::vector<TMark>& marks);
+
+// How many of a line's first units can start left of right when the first
+// starts at x0 with columns w pixels wide. Every unit takes at least one
+// column, so no later unit and no line end after them can show.
+std::size_t UnitsThatCanShow(int x0, int w, int right);

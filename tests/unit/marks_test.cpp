@@ -61,3 +61,30 @@ TEST_CASE("marks outside the formatting rectangle are not drawn") {
   m = Layout(u"\t", false, 35, 100, 0);
   REQUIRE(m.size() == 1);
 }
+
+TEST_CASE("a line cut after the units that can show gets the same marks") {
+  // Cutting never loses a mark inside the rectangle, whatever the scroll
+  // position, and the end of a cut line lies past the right edge.
+  const std::u16string line = u"a b\tc  \t\u00A0d\t\t e f";
+  for (int x0 : {0, 5, -10, -37, -80, -200}) {
+    for (int right : {0, 20, 45, 100, 1000}) {
+      std::size_t reach = UnitsThatCanShow(x0, 10, right);
+      bool cut = reach < line.size();
+      std::u16string_view shown = std::u16string_view(line).substr(0, cut ? reach : line.size());
+      std::vector<TMark> whole, part;
+      LayoutLineMarks(line, x0, 10, 0, right, true, MarkTabWidth, whole);
+      LayoutLineMarks(shown, x0, 10, 0, right, true, MarkTabWidth, part);
+      CAPTURE(x0);
+      CAPTURE(right);
+      REQUIRE(whole.size() == part.size());
+      for (std::size_t i = 0; i < whole.size(); ++i) {
+        CHECK(whole[i].X == part[i].X);
+        CHECK(whole[i].Glyph == part[i].Glyph);
+      }
+    }
+  }
+  CHECK(UnitsThatCanShow(0, 10, 0) == 0);
+  CHECK(UnitsThatCanShow(0, 10, 1) == 1);
+  CHECK(UnitsThatCanShow(-25, 10, 10) == 4);  // units 0..3 start at -25, -15, -5, 5
+  CHECK(UnitsThatCanShow(20, 0, 25) == 5);     // a zero width counts as one pixel
+}
