@@ -4,7 +4,7 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 BUILD := build
 
-.PHONY: all deps build native win64 win32 run test fuzz bench clean
+.PHONY: all deps build native win64 win32 run test stress fuzz bench clean
 
 all: build
 
@@ -38,6 +38,10 @@ test: deps build
 	scripts/wine-prefix.sh
 	ctest --test-dir $(BUILD)/native --output-on-failure
 	ctest --test-dir $(BUILD)/win64 --output-on-failure
+
+# Memory exhaustion end to end on a document of 1.5 million lines (minutes).
+stress: deps win64
+	scripts/stress.sh
 
 fuzz: deps native
 	scripts/fuzz.sh
