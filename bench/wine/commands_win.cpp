@@ -1,0 +1,242 @@
+// The commands on large documents under Wine: for generated documents of
+// several sizes, the time of each command in the running Zib.exe, driven as
+// the end-to-end tests drive it. A command is timed from the moment it is
+// given to the moment Zib's thread is back in its message loop (a WM_NULL
+// sent to the main window returns). Prints one table: the command, its time
+// at each size, its ratio to the baseline (one whole-text replacement: select
+// all, upper case) and its scaling from the second largest to the largest
+// size.
+//   zib_commands_bench [lines ...]      default 5000 20000 80000 320000
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "dialogs/dialog_template.h"
+#include "e2e/driver_win.h"
+
+namespace {
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Lines of about 58 characters in mixed case, with blanks at some line ends
+// and tabs for the clean-up to find.
+std::string MakeDocument(std::size_t lines) {
+  static const char* words[] = {"Zib", "editor", "Text", "zeile", "Datei", "fenster", "Tempo", "wine",
+                                "control", "OFFEN", "der", "ein", "und", "von", "Speicher", "Dokument"};
+  std::string s;
+  s.reserve(lines * 62);
+  unsigned seed = 12345;
+  for (std::size_t i = 0; i < lines; ++i) {
+    std::size_t start = s.size();
+    while (s.size() - start < 54) {
+      seed = seed * 1103515245u + 12345u;
+      s += words[(seed >> 16) % 16];
+      s += (seed >> 8) % 9 == 0 ? '\t' : ' ';
+    }
+    if (i % 5 == 0) s += "  ";
+    s += "\r\n";
+  }
+  return s;
+}
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 3600000, &result);
+  return static_cast<LRESULT>(result);
+}
+
+// Back in the message loop: every command posted or sent before is done.
+void Settle(TZib& zib) { Send(zib.Main, WM_NULL); }
+
+double Command(TZib& zib, unsigned short id) {
+  double t = Now();
+  Send(zib.Main, WM_COMMAND, MAKEWPARAM(id, 0));
+  return Now() - t;
+}
+
+void SelectAll(TZib& zib) { Send(Editor(zib), EM_SETSEL, 0, -1); }
+
+void CaretToEnd(TZib& zib) {
+  LRESULT length = Send(Editor(zib), WM_GETTEXTLENGTH);
+  Send(Editor(zib), EM_SETSEL, length, length);
+  Send(Editor(zib), EM_SCROLLCARET);
+}
+
+// A dialog answered: the time from the answer until Zib is idle again.
+// Without a window manager, Wine waits up to two seconds for a hidden dialog
+// to be withdrawn; so the commands that ask first are given as the time with
+// the answer that does the work less the time with the one that does nothing.
+double Answer(TZib& zib, unsigned short id, const wchar_t* caption, int button, const std::wstring& entry = L"") {
+  PostCommand(zib, id);
+  HWND dialog = WaitForDialog(zib, 60000, caption);
+  if (!dialog) return -1;
+  if (!entry.empty()) SetDialogItemText(dialog, NumberFieldId, entry);
+  double t = Now();
+  PressButton(dialog, button);
+  WaitForWindowGone(dialog, 600000);
+  Settle(zib);
+  return Now() - t;
+}
+
+double Answered(TZib& zib, unsigned short id, const wchar_t* caption, int work, int nothing,
+                const std::wstring& entry = L"") {
+  double idle = Answer(zib, id, caption, nothing, entry);
+  return Answer(zib, id, caption, work, entry) - idle;
+}
+
+// Milliseconds per key, typing at the end.
+double TypingAtEnd(TZib& zib) {
+  CaretToEnd(zib);
+  const int keys = 20;
+  BringToFront(zib);
+  WaitForInputHandled(zib);
+  double t = Now();
+  Type(zib, std::wstring(keys, L'x'));
+  return (Now() - t) / keys;
+}
+
+// One repaint of the editor, as it is (UpdateWindow sends WM_PAINT).
+double Repaint(TZib& zib) {
+  double t = Now();
+  RedrawWindow(Editor(zib), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Settle(zib);
+  return Now() - t;
+}
+
+// The bare EDIT control in this process, with the same text, caret at the
+// end: one repaint, and milliseconds per typed key (the character, then the
+// repaint it causes). The floor for any editor built on the control.
+void BareControl(const std::string& bytes, double& repaint, double& typing) {
+  std::wstring text(bytes.begin(), bytes.end());
+  HWND frame = CreateWindowExW(0, L"STATIC", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 800, 560, nullptr,
+                               nullptr, nullptr, nullptr);
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                              ES_AUTOHSCROLL | ES_NOHIDESEL, 0, 0, 780, 520, frame, nullptr, nullptr, nullptr);
+  SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), TRUE);
+  SetWindowTextW(edit, text.c_str());
+  LRESULT length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+  SendMessageW(edit, EM_SETSEL, length, length);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+  UpdateWindow(edit);
+  double t = Now();
+  RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  repaint = Now() - t;
+  const int keys = 20;
+  t = Now();
+  for (int i = 0; i < keys; ++i) {
+    SendMessageW(edit, WM_CHAR, L'x', 0);
+    UpdateWindow(edit);
+  }
+  typing = (Now() - t) / keys;
+  DestroyWindow(frame);
+}
+
+struct TRow {
+  const char* Name;
+  std::vector<double> Ms;
+};
+
+enum Rows { Open, Baseline, Sort, Comment, CleanUp, Duplicate, GoTo, Typing, BareTyping, PaintPlain, BarePaint,
+            PaintMarks, PageDownMarks, WrapOn, WrapOff, RowCount };
+
+const char* const RowNames[RowCount] = {
+    "open (drop)", "baseline: select all, upper case", "sort all A-Z", "comment toggle all (mean of on, off)",
+    "clean-up", "Ctrl+End, duplicate line", "go to the last line", "typing at the end (ms/key)",
+    "  bare EDIT: typing at the end", "repaint at the end, marks off", "  bare EDIT: repaint at the end",
+    "repaint at the end, marks on", "marks on: page down",
+    "word wrap on", "word wrap off"};
+
+bool Measure(std::size_t lines, std::vector<TRow>& rows) {
+  std::wstring folder = ScratchFolder(L"commands-bench");
+  std::wstring path = folder + L"\\bench.bat";
+  std::string bytes = MakeDocument(lines);
+  if (!WriteFileBytes(path, bytes)) return false;
+  TZib zib;
+  if (!StartZib(zib)) return false;
+  std::vector<double> t(RowCount, -1);
+
+  double start = Now();
+  DropFiles(zib, {path});
+  WaitUntil([&] { return Send(Editor(zib), WM_GETTEXTLENGTH) == static_cast<LRESULT>(bytes.size()); }, 600000);
+  t[Open] = Now() - start;
+
+  SelectAll(zib);
+  t[Baseline] = Command(zib, CmdUpperCase);
+  SelectAll(zib);
+  t[Sort] = Answered(zib, CmdSortAscending, L"Sortierung", IDYES, IDNO);
+  SelectAll(zib);
+  t[Comment] = Command(zib, CmdComment);
+  SelectAll(zib);
+  t[Comment] = (t[Comment] + Command(zib, CmdComment)) / 2;
+  t[CleanUp] = Command(zib, CmdCleanUp);
+  Keys(zib, L"Ctrl+End");
+  t[Duplicate] = Command(zib, CmdDuplicateLine);
+  Keys(zib, L"Ctrl+Home");
+  t[GoTo] = Answered(zib, CmdGoToLine, L"Gehe zu Zeile", IDOK, IDCANCEL, std::to_wstring(lines));
+  t[Typing] = TypingAtEnd(zib);
+  CaretToEnd(zib);
+  t[PaintPlain] = Repaint(zib);
+  Command(zib, CmdShowControlChars);
+  Settle(zib);
+  t[PaintMarks] = Repaint(zib);
+  Keys(zib, L"Ctrl+Home");
+  double page = Now();
+  Keys(zib, L"PageDown");
+  Repaint(zib);
+  t[PageDownMarks] = Now() - page;
+  Command(zib, CmdShowControlChars);
+  t[WrapOn] = Command(zib, CmdWordWrap);
+  t[WrapOff] = Command(zib, CmdWordWrap);
+
+  StopZib(zib);
+  BareControl(bytes, t[BarePaint], t[BareTyping]);
+  for (int r = 0; r < RowCount; ++r) rows[r].Ms.push_back(t[r]);
+  return true;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::size_t> sizes;
+  for (int i = 1; i < argc; ++i) sizes.push_back(std::wcstoul(argv[i], nullptr, 10));
+  if (sizes.empty()) sizes = {5000, 20000, 80000, 320000};
+  std::vector<TRow> rows(RowCount);
+  for (int r = 0; r < RowCount; ++r) rows[r].Name = RowNames[r];
+  for (std::size_t lines : sizes) {
+    std::fprintf(stderr, "%zu lines ...\n", lines);
+    if (!Measure(lines, rows)) {
+      std::fprintf(stderr, "could not measure at %zu lines\n", lines);
+      return 1;
+    }
+  }
+
+  std::printf("%-36s", "ms");
+  for (std::size_t lines : sizes) std::printf(" %10zu", lines);
+  std::printf("   x base   scaling\n");
+  std::size_t n = sizes.size();
+  for (const TRow& row : rows) {
+    std::printf("%-36s", row.Name);
+    for (double ms : row.Ms) std::printf(" %10.1f", ms);
+    double base = rows[Baseline].Ms[n - 1];
+    std::printf("   %6.2f", base > 0 ? row.Ms[n - 1] / base : 0.0);
+    if (n >= 2 && row.Ms[n - 2] > 0) std::printf("   %6.2f", row.Ms[n - 1] / row.Ms[n - 2]);
+    std::printf("\n");
+  }
+  std::printf("(x base: at %zu lines; scaling: %zu lines against %zu)\n", sizes[n - 1], sizes[n - 1],
+              n >= 2 ? sizes[n - 2] : sizes[n - 1]);
+  return 0;
+}
