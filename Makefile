@@ -4,7 +4,7 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 BUILD := build
 
-.PHONY: all deps build native win64 win32 run test stress fuzz bench clean
+.PHONY: all deps build native win64 win32 run test dist stress fuzz bench clean
 
 all: build
 
@@ -38,6 +38,10 @@ test: deps build
 	scripts/wine-prefix.sh
 	ctest --test-dir $(BUILD)/native --output-on-failure
 	ctest --test-dir $(BUILD)/win64 --output-on-failure
+
+# The release: build/dist/Zib-<version>.zip, its SHA-256 and the manifests.
+dist: deps native win32
+	scripts/dist.sh
 
 # Memory exhaustion end to end on a document of 1.5 million lines (minutes).
 stress: deps win64

@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(cmake make clang libclang-rt-14-dev
           g++-mingw-w64-x86-64 g++-mingw-w64-i686
           doctest-dev libbenchmark-dev
-          wine64 xvfb xauth imagemagick fonts-liberation ghostscript procps locales)
+          wine64 xvfb xauth imagemagick fonts-liberation ghostscript procps locales
+          zip unzip python3 python3-yaml openbox x11-utils x11-xserver-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -624,3 +624,44 @@ TEST_CASE("removal: a Start-menu folder already gone does not keep the program f
   CHECK(WaitUntil([&] { return !Exists(InstallFolder()); }, 20000));
   CHECK(NothingInstalled());
 }
+
+// The release as a user unpacks it (scripts/package-test.sh unpacks the zip
+// and names the folder in ZIB_PACKAGE_FOLDER; without it there is nothing to test).
+TEST_CASE("package: the unpacked release installs with Zib-Setup.exe /S and is removed with Zib.exe /Uninstall") {
+  const wchar_t* unpacked = _wgetenv(L"ZIB_PACKAGE_FOLDER");
+  if (!unpacked || !*unpacked) return;
+  const std::wstring folder = unpacked;
+  TNoMenuBuilder noMenus;
+  ClearInstallation();
+  const std::wstring setup = folder + L"\\Zib-Setup.exe";
+  std::string shipped, readme;
+  REQUIRE(ReadFileBytes(setup, shipped));
+  REQUIRE(ReadFileBytes(folder + L"\\LIESMICH.txt", readme));
+  CHECK(readme.find("Zib-Setup.exe /S") != std::string::npos);
+
+  TLaunch fromDownloads;
+  fromDownloads.Folder = folder;
+  REQUIRE(RunToEnd(Quoted(setup) + L" /S", fromDownloads) == 0);
+  std::string installed;
+  REQUIRE(ReadFileBytes(InstalledProgram(), installed));
+  CHECK(installed == shipped);
+  CHECK(ReadValue(TRegistryRoot::LocalMachine, FromWide(UninstallEntry), u"DisplayVersion").Text == L"1.4.0.0");
+  CHECK(ReadValue(TRegistryRoot::LocalMachine, FromWide(UninstallEntry), u"UninstallString").Text ==
+        Quoted(InstalledProgram()) + L" /Uninstall");
+  if (NamesTakeMiddleDot()) {
+    TShortcut link;
+    REQUIRE(ReadShortcut(ShortcutFile(), link));
+    CHECK(link.Target == InstalledProgram());
+  }
+
+  TZib run;
+  REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall"));
+  HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
+  REQUIRE(box);
+  REQUIRE(PressButton(box, IDYES));
+  DWORD code = 99;
+  REQUIRE(WaitForExit(run, RunTimeoutMs, code));
+  CHECK(code == 3);
+  CHECK(WaitUntil([&] { return !Exists(InstallFolder()) && !Exists(StartMenuFolder()); }, 20000));
+  CHECK(NothingInstalled());
+}
