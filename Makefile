@@ -4,7 +4,7 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 BUILD := build
 
-.PHONY: all deps build native win64 win32 run test dist stress fuzz bench clean
+.PHONY: all deps build native win64 win32 run test dist screenshots stress fuzz bench clean
 
 all: build
 
@@ -42,6 +42,11 @@ test: deps build
 # The release: build/dist/Zib-<version>.zip, its SHA-256 and the manifests.
 dist: deps native win32
 	scripts/dist.sh
+
+# The README's pictures (docs/*.png), from the real program under Wine on a
+# display with a window manager.
+screenshots: deps win64
+	scripts/screenshots.sh
 
 # Memory exhaustion end to end on a document of 1.5 million lines (minutes).
 stress: deps win64
