@@ -67,7 +67,7 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
   WORD id = LOWORD(wParam);
   WORD code = HIWORD(wParam);
   if (code == EN_CHANGE && id == EditorId) {
-    DocumentState.Modified = true;
+    ApplyEdited(DocumentState);
     UpdateTitle();
   }
   if (code == EN_UPDATE) UpdateStatusLine();

@@ -56,11 +56,7 @@ void UpdateEditMenu(HMENU popup) {
 void NewDocument() {
   HWND editor = EditorWindow();
   SetWindowTextW(editor, L"");
-  DocumentState.FileName.clear();
-  DocumentState.Modified = false;
-  DocumentState.Encoding = Ansi;
-  DocumentState.WriteProtected = false;
-  DocumentState.HasBom = false;
+  ApplyNew(DocumentState);
   SendMessageW(editor, EM_SETMODIFY, FALSE, 0);
   UpdateTitle();
   UpdateStatusLine();

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "editor/lines.h"
 #include "platform/memory.h"
 #include "platform/text.h"
 
@@ -215,4 +216,16 @@ std::int64_t MapOffset(const TEditPlan& plan, std::int64_t x) {
     }
   }
   return x + shift;
+}
+
+void CommentBlock(std::u16string_view text, std::size_t start, std::size_t end, std::size_t& blockStart,
+                  std::size_t& blockEnd) {
+  blockStart = LineStartOf(text, start);
+  std::size_t lastStart = blockStart;
+  if (start != end) {
+    lastStart = LineStartOf(text, end);
+    if (end == lastStart && lastStart > blockStart) lastStart = LineStartOf(text, end - 1);
+  }
+  std::size_t next = NextLineStart(text, lastStart);
+  blockEnd = next == std::u16string_view::npos ? text.size() : next;
 }

@@ -53,3 +53,11 @@ bool BuildCommentToggle(std::u16string_view block, std::u16string_view opener, s
 
 // Carries offset x of the unchanged block to the changed block.
 std::int64_t MapOffset(const TEditPlan& plan, std::int64_t x);
+
+// The block Ctrl+Q toggles for the selection start..end, in a text whose
+// lines are the control's without word wrap (editor/lines.h): from the first
+// index of the line holding start to the end of the last line's break,
+// leaving out a last line that the selection only touches at its first
+// index. Empty (blockEnd = blockStart) only for an empty text.
+void CommentBlock(std::u16string_view text, std::size_t start, std::size_t end, std::size_t& blockStart,
+                  std::size_t& blockEnd);

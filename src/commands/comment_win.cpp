@@ -23,14 +23,7 @@ LRESULT Send(HWND editor, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 // in the text; with it they are the control's display lines.
 bool SelectedBlock(HWND editor, std::u16string_view text, DWORD a, DWORD b, std::size_t& start, std::size_t& end) {
   if (!WordWrap) {
-    start = LineStartOf(text, a);
-    std::size_t lastStart = start;
-    if (a != b) {
-      lastStart = LineStartOf(text, b);
-      if (b == lastStart && lastStart > start) lastStart = LineStartOf(text, b - 1);
-    }
-    std::size_t next = NextLineStart(text, lastStart);
-    end = next == std::u16string_view::npos ? text.size() : next;
+    CommentBlock(text, a, b, start, end);
     return end > start;
   }
   LRESULT first = Send(editor, EM_LINEFROMCHAR, a);

@@ -23,8 +23,30 @@ struct TDocumentState {
 
 extern TDocumentState DocumentState;
 
-// Replaces FileName by a copy of the path.
-void AdoptFileName(std::u16string_view path);
+struct TDecodedDocument;
+
+// Every event that changes the record, one function each, with the facts
+// from outside (the file's write protection) passed in. The shell applies
+// them to DocumentState and refreshes title and status line.
+
+// A load read and shown: encoding, mark and how the encoding was reached as
+// decoded; a text cut at a zero byte counts as write-protected, so that no
+// plain save writes the file back shortened. The name is the caller's.
+void ApplyLoaded(TDocumentState& state, const TDecodedDocument& doc, bool fileWriteProtected);
+// The MS-DOS open: the same, but how the encoding was reached stays.
+void ApplyDosLoaded(TDocumentState& state, const TDecodedDocument& doc, bool fileWriteProtected);
+// An open or save under a new name: FileName becomes a copy of the path,
+// nothing is unsaved.
+void ApplyNamed(TDocumentState& state, std::u16string_view path);
+// A completed write in that encoding, with or without mark.
+void ApplyWritten(TDocumentState& state, TextEncoding encoding, bool hasBom, bool fileWriteProtected);
+// A new, untitled document (how the encoding was reached stays).
+void ApplyNew(TDocumentState& state);
+// ANSI and UTF-8 swap, other encodings stay; from now on the user's choice
+// counts over the extension rule.
+void ApplyEncodingToggle(TDocumentState& state);
+// The text changed in the editor.
+void ApplyEdited(TDocumentState& state);
 
 // FileName, or "Unbenannt" for an untitled document.
 std::u16string DocumentDisplayName();

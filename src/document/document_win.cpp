@@ -67,9 +67,7 @@ bool AskFileName(HWND owner, bool save, const wchar_t* filter, const wchar_t* ti
 }
 
 void ToggleEncoding() {
-  if (DocumentState.Encoding == Ansi) DocumentState.Encoding = Utf8;
-  else if (DocumentState.Encoding == Utf8) DocumentState.Encoding = Ansi;
-  DocumentState.EncodingSource = ChosenByUser;
+  ApplyEncodingToggle(DocumentState);
   UpdateStatusLine();
 }
 

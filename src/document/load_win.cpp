@@ -68,13 +68,10 @@ bool ShowText(HWND editor, const wchar_t* path, const std::u16string& text) {
   return true;
 }
 
-// The state after any load; a text cut at a zero byte is shown write-protected
-// so that no plain save writes the file back shortened.
-void AdoptLoaded(HWND editor, const wchar_t* path, const TDecodedDocument& doc) {
-  DocumentState.WriteProtected = IsWriteProtected(path) || doc.CutAtZero;
-  DocumentState.Encoding = doc.Encoding;
-  DocumentState.HasBom = doc.HasBom;
-  DocumentState.Modified = false;
+// The state after a load, the control's own flag cleared with it.
+void AdoptLoaded(HWND editor, const wchar_t* path, const TDecodedDocument& doc, bool dos) {
+  if (dos) ApplyDosLoaded(DocumentState, doc, IsWriteProtected(path));
+  else ApplyLoaded(DocumentState, doc, IsWriteProtected(path));
   SendMessageW(editor, EM_SETMODIFY, FALSE, 0);
 }
 
@@ -83,8 +80,7 @@ void WarnIfCut(const wchar_t* path, const TDecodedDocument& doc) {
 }
 
 void OpenLoaded(const wchar_t* path) {
-  AdoptFileName(AsUtf16(path));
-  DocumentState.Modified = false;
+  ApplyNamed(DocumentState, AsUtf16(path));
   UpdateTitle();
   UpdateStatusLine();
 }
@@ -103,8 +99,7 @@ bool LoadDocument(HWND editor, const wchar_t* path) {
     return false;
   }
   if (!ShowText(editor, path, doc.Text)) return false;
-  AdoptLoaded(editor, path, doc);
-  DocumentState.EncodingSource = doc.EncodingSource;
+  AdoptLoaded(editor, path, doc, false);
   UpdateStatusLine();
   UpdateTitle();
   // Posted, so it runs after the caller has taken the name.
@@ -130,7 +125,7 @@ void OpenDosDocument(HWND owner, HWND editor) {
   std::string().swap(bytes);
   if (!decoded) return ReportOutOfMemory();
   if (!ShowText(editor, name, doc.Text)) return;
-  AdoptLoaded(editor, name, doc);
+  AdoptLoaded(editor, name, doc, true);
   SetDarkMode(true);
   OpenLoaded(name);
   WarnIfCut(name, doc);

@@ -85,10 +85,7 @@ bool WriteOrReport(const wchar_t* path, const std::string& bytes) {
 
 // The state after a successful write under path.
 void Written(HWND editor, const wchar_t* path, TextEncoding encoding, bool hasBom) {
-  DocumentState.Encoding = encoding;
-  DocumentState.HasBom = hasBom;
-  DocumentState.Modified = false;
-  DocumentState.WriteProtected = IsWriteProtected(path);
+  ApplyWritten(DocumentState, encoding, hasBom, IsWriteProtected(path));
   SendMessageW(editor, EM_SETMODIFY, FALSE, 0);
   UpdateTitle();
   UpdateStatusLine();
@@ -131,8 +128,7 @@ void SaveDocumentAs(HWND owner, HWND editor) {
   wchar_t name[DialogBufferSize] = L"";
   if (!AskFileName(owner, true, SaveFilter, nullptr, name)) return;
   if (!WriteDocument(editor, name)) return;
-  AdoptFileName(AsUtf16(name));
-  DocumentState.Modified = false;
+  ApplyNamed(DocumentState, AsUtf16(name));
   UpdateTitle();
   UpdateStatusLine();
 }
@@ -148,6 +144,6 @@ void SaveDosDocument(HWND owner, HWND editor) {
   if (replaced && MessageBoxW(MainWindow, DosSavePromptText, ZibCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
     return;
   if (!WriteOrReport(name, bytes)) return;
-  AdoptFileName(AsUtf16(name));
+  ApplyNamed(DocumentState, AsUtf16(name));
   Written(editor, name, Dos437, false);
 }

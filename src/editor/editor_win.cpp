@@ -74,16 +74,16 @@ void OverwriteChar(wchar_t character) {
   DWORD end = 0;
   GetEditorSelection(start, end);
   std::u16string unit(1, static_cast<char16_t>(character));
+  std::size_t lineEnd = start;
   if (start == end) {
     LRESULT line = SendMessageW(editor, EM_LINEFROMCHAR, start, 0);
     LRESULT lineStart = SendMessageW(editor, EM_LINEINDEX, line, 0);
     LRESULT length = SendMessageW(editor, EM_LINELENGTH, lineStart, 0);
-    if (static_cast<LRESULT>(start) < lineStart + length) {
-      ReplaceRange(start, start + 1, unit);
-      return;
-    }
+    if (lineStart >= 0 && length >= 0) lineEnd = static_cast<std::size_t>(lineStart + length);
   }
-  ReplaceSelectionText(unit);
+  TTypedRange range = OverwrittenRange(start, end, lineEnd);
+  if (range.From == start && range.To == end) ReplaceSelectionText(unit);
+  else ReplaceRange(static_cast<DWORD>(range.From), static_cast<DWORD>(range.To), unit);
 }
 
 bool IsNavigationKey(WPARAM key) {

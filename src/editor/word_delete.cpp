@@ -49,3 +49,8 @@ std::size_t WordRightEnd(std::u16string_view text, std::size_t p) {
   }
   return k;
 }
+
+TTypedRange OverwrittenRange(std::size_t start, std::size_t end, std::size_t lineEnd) {
+  if (start == end && start < lineEnd) return {start, start + 1};
+  return {start, end};
+}

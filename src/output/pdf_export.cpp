@@ -120,3 +120,9 @@ bool TempUtf8Bytes(std::u16string_view text, std::string& bytes) {
 }
 
 bool IsTempUtf8Name(std::u16string_view path) { return ContainsNoCase(path, u".utf8").has_value(); }
+
+const char16_t* ExportProblem(std::size_t textLength, bool modified, bool named) {
+  if (textLength == 0) return NothingToExportText;
+  if (modified || !named) return NotSavedText;
+  return nullptr;
+}

@@ -86,9 +86,9 @@ int Run(TPdfPass pass, const TPdfJob& job, WORD show, WORD fill) {
 // True when the document can be exported; otherwise false after the message
 // that explains why not.
 bool Exportable(HWND owner, const char16_t* caption) {
-  const char16_t* problem = nullptr;
-  if (GetWindowTextLengthW(EditorWindow()) == 0) problem = NothingToExportText;
-  else if (DocumentState.Modified || DocumentState.FileName.empty()) problem = NotSavedText;
+  int length = GetWindowTextLengthW(EditorWindow());
+  const char16_t* problem = ExportProblem(length > 0 ? static_cast<std::size_t>(length) : 0, DocumentState.Modified,
+                                          !DocumentState.FileName.empty());
   if (!problem) return true;
   MessageBoxW(owner, AsWide(problem), AsWide(caption), MB_ICONWARNING);
   return false;

@@ -4,6 +4,11 @@
 
 #include "platform/memory.h"
 
+TPrintFont PrintFontFor(TPrintMode mode, bool aptosInstalled) {
+  if (mode != SansSerif) return {11, u"Consolas"};
+  return {12, aptosInstalled ? u"Aptos" : u"Arial"};
+}
+
 int MulDivRound(int a, int b, int c) {
   if (c == 0) return 0;
   std::int64_t product = static_cast<std::int64_t>(a) * b;

@@ -9,6 +9,14 @@
 
 enum TPrintMode { FixedPitch = 0, SansSerif = 1 };
 
+// The print font of a mode: fixed pitch 11 points of Consolas; sans serif 12
+// points of Aptos where it is installed, else Arial.
+struct TPrintFont {
+  int Points;
+  const char16_t* Face;
+};
+TPrintFont PrintFontFor(TPrintMode mode, bool aptosInstalled);
+
 // Tabs print to the next multiple of this many average character widths.
 constexpr int PrintTabWidth = 4;
 

@@ -19,12 +19,10 @@ const wchar_t PrintDialogKey[] = L"Software\\Microsoft\\Print\\UnifiedPrintDialo
 const wchar_t PrintDialogValue[] = L"PreferLegacyPrintDialog";
 
 HFONT CreatePrintFont(HDC dc, TPrintMode mode) {
-  int points = mode == FixedPitch ? 11 : 12;
-  const wchar_t* face = L"Consolas";
-  if (mode == SansSerif) face = FileExists(L"%WINDIR%\\Fonts\\aptos.ttf") ? L"Aptos" : L"Arial";
-  return CreateFontW(FontHeight(points, GetDeviceCaps(dc, LOGPIXELSY)), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+  TPrintFont font = PrintFontFor(mode, mode == SansSerif && FileExists(L"%WINDIR%\\Fonts\\aptos.ttf"));
+  return CreateFontW(FontHeight(font.Points, GetDeviceCaps(dc, LOGPIXELSY)), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     FIXED_PITCH | FF_MODERN, face);
+                     FIXED_PITCH | FF_MODERN, AsWide(font.Face));
 }
 
 int TextWidth(HDC dc, std::u16string_view text) {

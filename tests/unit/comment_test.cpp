@@ -169,3 +169,35 @@ TEST_CASE("plan and build agree on random blocks") {
     }
   }
 }
+
+TEST_CASE("the block of a selection: whole lines, a last line only touched at its start left out") {
+  // "ab\r\ncd\r\nef": lines at 0, 4 and 8.
+  const std::u16string_view text = u"ab\r\ncd\r\nef";
+  struct TCase {
+    std::size_t Start, End, BlockStart, BlockEnd;
+  };
+  const TCase cases[] = {
+      {0, 0, 0, 4},    // a caret: its line with its break
+      {1, 1, 0, 4},
+      {5, 5, 4, 8},
+      {9, 9, 8, 10},   // the last line has no break
+      {10, 10, 8, 10},
+      {1, 4, 0, 4},    // ends at the next line's first index: that line is left out
+      {1, 5, 0, 8},
+      {0, 8, 0, 8},
+      {0, 10, 0, 10},
+      {3, 3, 0, 4},    // inside the break belongs to the line before
+      {4, 4, 4, 8},
+  };
+  for (const TCase& c : cases) {
+    std::size_t from = 99, to = 99;
+    CommentBlock(text, c.Start, c.End, from, to);
+    CAPTURE(c.Start);
+    CAPTURE(c.End);
+    CHECK(from == c.BlockStart);
+    CHECK(to == c.BlockEnd);
+  }
+  std::size_t from = 1, to = 1;
+  CommentBlock(u"", 0, 0, from, to);
+  CHECK((from == 0 && to == 0));
+}

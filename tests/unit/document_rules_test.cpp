@@ -191,3 +191,76 @@ TEST_CASE("round trips of the samples") {
   CHECK(EncodeDos437(DecodeDosDocument(dos.data(), dos.size()).Text, replaced) == dos);
   CHECK_FALSE(replaced);
 }
+
+TEST_CASE("which event changes which field of the document record") {
+  // Every event from a record whose every field differs from what any event
+  // writes, so that a field an event must leave alone shows if it moves.
+  const TDocumentState start{u"C:\\alt.txt", Utf16, true, ByExtension, true, true};
+  TDecodedDocument utf8Doc;
+  utf8Doc.Encoding = Utf8;
+  utf8Doc.HasBom = true;
+  utf8Doc.EncodingSource = Detected;
+  TDecodedDocument cutDoc = utf8Doc;
+  cutDoc.CutAtZero = true;
+  struct TRow {
+    const char* Event;
+    void (*Apply)(TDocumentState&, const TDecodedDocument&, const TDecodedDocument&);
+    TDocumentState Expected;
+  };
+  const TRow rows[] = {
+      {"load", [](TDocumentState& s, const TDecodedDocument& u, const TDecodedDocument&) { ApplyLoaded(s, u, false); },
+       {u"C:\\alt.txt", Utf8, true, Detected, false, false}},
+      {"load of a text cut at a zero byte",
+       [](TDocumentState& s, const TDecodedDocument&, const TDecodedDocument& c) { ApplyLoaded(s, c, false); },
+       {u"C:\\alt.txt", Utf8, true, Detected, false, true}},
+      {"load of a write-protected file",
+       [](TDocumentState& s, const TDecodedDocument& u, const TDecodedDocument&) { ApplyLoaded(s, u, true); },
+       {u"C:\\alt.txt", Utf8, true, Detected, false, true}},
+      {"MS-DOS open", [](TDocumentState& s, const TDecodedDocument&, const TDecodedDocument&) {
+         TDecodedDocument d;
+         d.Encoding = Dos437;
+         ApplyDosLoaded(s, d, false);
+       },
+       {u"C:\\alt.txt", Dos437, false, ByExtension, false, false}},
+      {"named by open or save as",
+       [](TDocumentState& s, const TDecodedDocument&, const TDecodedDocument&) { ApplyNamed(s, u"D:\\neu.txt"); },
+       {u"D:\\neu.txt", Utf16, true, ByExtension, false, true}},
+      {"written as UTF-8 with mark",
+       [](TDocumentState& s, const TDecodedDocument&, const TDecodedDocument&) { ApplyWritten(s, Utf8, true, false); },
+       {u"C:\\alt.txt", Utf8, true, ByExtension, false, false}},
+      {"written as ANSI, the file write-protected",
+       [](TDocumentState& s, const TDecodedDocument&, const TDecodedDocument&) { ApplyWritten(s, Ansi, false, true); },
+       {u"C:\\alt.txt", Ansi, false, ByExtension, false, true}},
+      {"new document", [](TDocumentState& s, const TDecodedDocument&, const TDecodedDocument&) { ApplyNew(s); },
+       {u"", Ansi, false, ByExtension, false, false}},
+      {"toggle of another encoding",
+       [](TDocumentState& s, const TDecodedDocument&, const TDecodedDocument&) { ApplyEncodingToggle(s); },
+       {u"C:\\alt.txt", Utf16, true, ChosenByUser, true, true}},
+      {"toggle of ANSI", [](TDocumentState& s, const TDecodedDocument&, const TDecodedDocument&) {
+         s.Encoding = Ansi;
+         ApplyEncodingToggle(s);
+       },
+       {u"C:\\alt.txt", Utf8, true, ChosenByUser, true, true}},
+      {"toggle of UTF-8", [](TDocumentState& s, const TDecodedDocument&, const TDecodedDocument&) {
+         s.Encoding = Utf8;
+         ApplyEncodingToggle(s);
+       },
+       {u"C:\\alt.txt", Ansi, true, ChosenByUser, true, true}},
+      {"text edited", [](TDocumentState& s, const TDecodedDocument&, const TDecodedDocument&) {
+         s.Modified = false;
+         ApplyEdited(s);
+       },
+       {u"C:\\alt.txt", Utf16, true, ByExtension, true, true}},
+  };
+  for (const TRow& row : rows) {
+    CAPTURE(row.Event);
+    TDocumentState s = start;
+    row.Apply(s, utf8Doc, cutDoc);
+    CHECK(s.FileName == row.Expected.FileName);
+    CHECK(s.Encoding == row.Expected.Encoding);
+    CHECK(s.HasBom == row.Expected.HasBom);
+    CHECK(s.EncodingSource == row.Expected.EncodingSource);
+    CHECK(s.Modified == row.Expected.Modified);
+    CHECK(s.WriteProtected == row.Expected.WriteProtected);
+  }
+}

@@ -1,4 +1,5 @@
 #include "output/print.h"
+#include "output/pdf_export.h"
 #include "rules_by_value.h"
 #include "test_support.h"
 
@@ -117,4 +118,17 @@ TEST_CASE("footer and job names") {
   CHECK(PageNumberText(1) == u"");
   CHECK(PageNumberText(2) == u"\u2013 2 \u2013");
   CHECK(PageNumberText(130) == u"\u2013 130 \u2013");
+}
+
+TEST_CASE("print fonts and the export's pre-checks") {
+  CHECK(PrintFontFor(FixedPitch, true).Points == 11);
+  CHECK(std::u16string_view(PrintFontFor(FixedPitch, true).Face) == u"Consolas");
+  CHECK(PrintFontFor(SansSerif, false).Points == 12);
+  CHECK(std::u16string_view(PrintFontFor(SansSerif, false).Face) == u"Arial");
+  CHECK(std::u16string_view(PrintFontFor(SansSerif, true).Face) == u"Aptos");
+  CHECK(ExportProblem(0, false, true) == NothingToExportText);
+  CHECK(ExportProblem(0, true, false) == NothingToExportText);  // nothing to export comes first
+  CHECK(ExportProblem(5, true, true) == NotSavedText);
+  CHECK(ExportProblem(5, false, false) == NotSavedText);
+  CHECK(ExportProblem(5, false, true) == nullptr);
 }

@@ -62,3 +62,22 @@ TEST_CASE("word characters") {
   CHECK_FALSE(IsWordChar(u' '));
   CHECK_FALSE(IsWordChar(u'-'));
 }
+
+TEST_CASE("overwrite mode replaces the unit after the caret, never a line break") {
+  struct TCase {
+    std::size_t Start, End, LineEnd, From, To;
+  };
+  const TCase cases[] = {
+      {2, 2, 5, 2, 3},  // inside the line: the next unit
+      {4, 4, 5, 4, 5},  // the last unit of the line
+      {5, 5, 5, 5, 5},  // at the line's end: inserted
+      {1, 4, 5, 1, 4},  // a selection as a whole
+      {3, 9, 5, 3, 9},  // also across the line's end
+  };
+  for (const TCase& c : cases) {
+    TTypedRange r = OverwrittenRange(c.Start, c.End, c.LineEnd);
+    CAPTURE(c.Start);
+    CHECK(r.From == c.From);
+    CHECK(r.To == c.To);
+  }
+}
