@@ -121,12 +121,15 @@ double Repaint(TZib& zib) {
 // repaint it causes). The floor for any editor built on the control.
 void BareControl(const std::string& bytes, double& repaint, double& typing) {
   std::wstring text(bytes.begin(), bytes.end());
-  HWND frame = CreateWindowExW(0, L"STATIC", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 800, 560, nullptr,
+  HWND frame = CreateWindowExW(0, L"STATIC", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 800, 608, nullptr,
                                nullptr, nullptr, nullptr);
   HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                              ES_AUTOHSCROLL | ES_NOHIDESEL, 0, 0, 780, 520, frame, nullptr, nullptr, nullptr);
+                              ES_AUTOHSCROLL | ES_NOHIDESEL, 0, 0, 784, 530, frame, nullptr, nullptr, nullptr);
   SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
-  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), TRUE);
+  // Zib's font, made as Zib makes it.
+  HFONT font = CreateFontW(-18, 0, 0, 0, 100, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_ROMAN, L"Courier New");
+  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   SetWindowTextW(edit, text.c_str());
   LRESULT length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
   SendMessageW(edit, EM_SETSEL, length, length);
@@ -143,6 +146,7 @@ void BareControl(const std::string& bytes, double& repaint, double& typing) {
   }
   typing = (Now() - t) / keys;
   DestroyWindow(frame);
+  DeleteObject(font);
 }
 
 struct TRow {
