@@ -1,17 +1,21 @@
-// Byte-level encoding rules: classifying file bytes, decoding them to the
-// editor's UTF-16 text and encoding that text back.
+// The encodings: the marks, decoding file bytes to the editor's UTF-16 text
+// and encoding that text back, and the extension rules. The byte scans that
+// classify the bytes live in byte_scans.h, the line-break conversion in
+// line_breaks.h; both are included here for the encodings' users.
 //
-// Byte buffers come as a pointer and a count; texts as UTF-16 views. The byte
-// scans (IsUtf8Text, LooksLikeDos437, FilterDosControlBytes) and the text scans
-// (ToCrLf, NeedsUnicode) look at 16 bytes at a time where the target has SSE2
-// and fall back to plain, partly word-at-a-time loops elsewhere; the results
-// are those of the byte-by-byte definitions in the comments below.
+// Byte buffers come as a pointer and a count; texts as UTF-16 views. The
+// scans look at 16 bytes at a time where the target has SSE2 and fall back to
+// plain, partly word-at-a-time loops elsewhere; the results are those of the
+// byte-by-byte definitions in the comments.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "document/byte_scans.h"
+#include "document/line_breaks.h"
 
 #include "platform/text.h"  // the code page numbers
 
@@ -43,17 +47,6 @@ std::u16string_view EncodingDisplayName(int encoding);
 // bytes, Ansi.
 TextEncoding DetectByteOrderMark(const char* bytes, std::size_t count);
 
-// A loose UTF-8 test: every byte from 80 up must be a lead byte C0..F7 followed
-// by 1, 2 or 3 continuation bytes (80..BF) inside the data, and at least one
-// such byte must occur (pure ASCII is not UTF-8 here). Overlong forms,
-// surrogates and values above U+10FFFF pass.
-bool IsUtf8Text(const char* bytes, std::size_t count);
-
-// The MS-DOS heuristic: true when any byte is 81, 8D, 8F, 90 or 9D; otherwise
-// false when count / 50 < the number of zero bytes, true when at least 16
-// bytes lie in B0..DF and count / 200 is below their number. Empty data: false.
-bool LooksLikeDos437(const char* bytes, std::size_t count);
-
 // Strict UTF-8 after an optional mark EF BB BF; false (out empty) when the
 // platform rejects the bytes.
 bool DecodeUtf8(const char* bytes, std::size_t count, std::u16string& out);
@@ -70,21 +63,6 @@ bool DecodeUtf16BigEndian(const char* bytes, std::size_t count, std::u16string& 
 // Bytes of code page 437 or of the ANSI code page (CodePageAnsi) as text; a
 // zero byte becomes U+0000.
 bool DecodeCodePage(unsigned codePage, const char* bytes, std::size_t count, std::u16string& out);
-
-// For code page 437 data before decoding: removes the bytes 01 and 0C and turns
-// 16 into a space, in place. Returns the number of bytes kept.
-std::size_t FilterDosControlBytes(char* bytes, std::size_t count);
-
-// Puts a CR in front of every LF that does not follow a CR; lone CRs stay.
-// Into out, whose storage is reused; text must not overlap it.
-bool ToCrLf(std::u16string_view text, std::u16string& out);
-// The same on a text of one's own; text that needs no CR is left alone, and
-// so is a text whose longer form cannot be had (false).
-bool ToCrLfInPlace(std::u16string& text);
-
-// True when any unit is U+0100 or above (not what the ANSI code page holds:
-// the euro sign counts, U+0080..U+00FF never do).
-bool NeedsUnicode(std::u16string_view text);
 
 // The text as UTF-8, without mark, and in the ANSI code page with the
 // platform's substitutions.
