@@ -12,6 +12,7 @@
 #include "commands/case_sort.h"
 #include "commands/cleanup.h"
 #include "commands/comment.h"
+#include "commands/exchange_order.h"
 #include "commands/stamp.h"
 #include "document/document_rules.h"
 #include "document/encoding.h"

@@ -23,12 +23,6 @@ int CompareLines(std::u16string_view a, std::u16string_view b, bool ascending);
 // edit control holds far less).
 bool RankLines(const std::vector<std::u16string_view>& lines, bool ascending, std::vector<std::size_t>& ranks);
 
-// The order in which the exchange sort
-//   for i, for j > i: swap entries i and j when entry i ranks above entry j
-// leaves the entries, as indexes into ranks, computed in O(n log n). Equal
-// ranks come out exactly as that procedure leaves them (it is not stable).
-bool ExchangeSortOrder(const std::vector<std::size_t>& ranks, std::vector<std::size_t>& order);
-
 // The lines sorted as the exchange sort with CompareLines leaves them, joined
 // with CR LF between them and none after the last.
 bool SortedLines(const std::vector<std::u16string_view>& lines, bool ascending, std::u16string& out);
