@@ -6,6 +6,7 @@
 #include "app/commands.h"
 #include "app/main_window_win.h"
 #include "app/menu_win.h"
+#include "app/registry_win.h"
 #include "app/shared_win.h"
 #include "platform/wide_win.h"
 
@@ -18,17 +19,6 @@ namespace {
 const wchar_t ThemeKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
 
 }  // namespace
-
-DWORD RegReadDword(HKEY root, const wchar_t* key, const wchar_t* value) {
-  HKEY handle = nullptr;
-  if (RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) return 0;
-  DWORD data = 0;
-  DWORD size = sizeof data;
-  DWORD type = 0;
-  LONG status = RegQueryValueExW(handle, value, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
-  RegCloseKey(handle);
-  return status == ERROR_SUCCESS ? data : 0;
-}
 
 void CreateEditorFont() {
   bool consolas = FileExists(L"%WINDIR%\\Fonts\\consola.ttf");

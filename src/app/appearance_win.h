@@ -10,9 +10,6 @@ extern wchar_t BusyText[64];
 constexpr COLORREF DarkText = RGB(255, 255, 0);
 constexpr COLORREF DarkBackground = RGB(0, 0, 0);
 
-// A DWORD registry value, or 0 when the key or value cannot be read.
-DWORD RegReadDword(HKEY root, const wchar_t* key, const wchar_t* value);
-
 void CreateEditorFont();
 void InitDarkMode();
 

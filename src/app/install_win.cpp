@@ -8,12 +8,12 @@
 
 #include "app/install.h"
 #include "app/main_window_win.h"
+#include "app/registry_win.h"
 #include "app/shared_win.h"
 #include "platform/wide_win.h"
 
 namespace {
 
-constexpr REGSAM KeyAccess = KEY_ALL_ACCESS | KEY_WOW64_32KEY;
 constexpr wchar_t RestartMark[] = L"ZIB_SETUP_RESTARTED";
 
 // The views name constants built from literals, so each ends in a terminator.
@@ -33,16 +33,6 @@ TPath Expanded(std::u16string_view path) {
 
 HKEY RootKey(TRegistryRoot root) { return root == TRegistryRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE; }
 
-HKEY CreateKey(HKEY root, const wchar_t* key) {
-  HKEY created = nullptr;
-  if (RegCreateKeyExW(root, key, 0, nullptr, REG_OPTION_NON_VOLATILE, KeyAccess, nullptr, &created, nullptr) !=
-      ERROR_SUCCESS)
-    return nullptr;
-  return created;
-}
-
-const wchar_t* ValueName(const wchar_t* name) { return name && *name ? name : nullptr; }
-
 void WriteRegistryEntries(const wchar_t* program, const wchar_t* date) {
   for (const TRegistryEntry& entry : InstallationEntries(AsUtf16(program), AsUtf16(date))) {
     HKEY root = RootKey(entry.Root);
@@ -50,7 +40,7 @@ void WriteRegistryEntries(const wchar_t* program, const wchar_t* date) {
     const wchar_t* name = Literal(entry.ValueName);
     switch (entry.Type) {
       case TRegistryType::KeyOnly:
-        if (HKEY created = CreateKey(root, key)) RegCloseKey(created);
+        if (HKEY created = RegCreateKeyFor(root, key)) RegCloseKey(created);
         break;
       case TRegistryType::String:
         RegWriteString(root, key, name, AsWide(entry.Text.c_str()));
@@ -60,17 +50,6 @@ void WriteRegistryEntries(const wchar_t* program, const wchar_t* date) {
         break;
     }
   }
-}
-
-void DeleteKey(HKEY root, const wchar_t* key, bool withSubkeys) {
-  if (withSubkeys) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(root, key, 0, KeyAccess, &opened) == ERROR_SUCCESS) {
-      RegDeleteTreeW(opened, nullptr);
-      RegCloseKey(opened);
-    }
-  }
-  RegDeleteKeyExW(root, key, KEY_WOW64_32KEY, 0);
 }
 
 // Asks a running editor to close (CloseRunningInstance) and then gives it up
@@ -111,31 +90,6 @@ void CreateStartMenuShortcut(const wchar_t* program) {
 }
 
 }  // namespace
-
-bool RegWriteString(HKEY root, const wchar_t* key, const wchar_t* valueName, const wchar_t* text) {
-  HKEY opened = CreateKey(root, key);
-  if (!opened) return false;
-  DWORD bytes = static_cast<DWORD>(RegistryStringBytes(static_cast<std::size_t>(lstrlenW(text))));
-  RegSetValueExW(opened, ValueName(valueName), 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes);
-  RegCloseKey(opened);
-  return true;
-}
-
-bool RegWriteDword(HKEY root, const wchar_t* key, const wchar_t* valueName, DWORD number) {
-  HKEY opened = CreateKey(root, key);
-  if (!opened) return false;
-  RegSetValueExW(opened, ValueName(valueName), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-  RegCloseKey(opened);
-  return true;
-}
-
-void FormatShortDate(wchar_t* buffer, int size) {
-  if (size <= 0) return;
-  buffer[0] = 0;
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  if (GetDateFormatW(LOCALE_SYSTEM_DEFAULT, 0, &now, L"yyyy-MM-dd", buffer, size) <= 0) buffer[0] = 0;
-}
 
 bool CreateShellLink(const wchar_t* target, const wchar_t* arguments, const wchar_t* workingFolder,
                      int showCommand, int iconIndex, const wchar_t* iconPath, const wchar_t* description,
@@ -208,7 +162,7 @@ int RemoveProgram() {
     return 2;
   DeleteFileW(Expanded(ShortcutPath).Text);
   for (const TRegistryRemoval& removal : RemovalKeys())
-    DeleteKey(RootKey(removal.Root), Literal(removal.Key), removal.WithSubkeys);
+    RegDeleteKeyFor(RootKey(removal.Root), Literal(removal.Key), removal.WithSubkeys);
   CloseRunningEditor();
 
   // The interpreter deletes the folders after this process has ended, the

@@ -113,3 +113,11 @@ int ShowIconMessage(HWND owner, const wchar_t* text, const wchar_t* caption, UIN
   params.dwLanguageId = 0;
   return MessageBoxIndirectW(&params);
 }
+
+void FormatShortDate(wchar_t* buffer, int size) {
+  if (size <= 0) return;
+  buffer[0] = 0;
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  if (GetDateFormatW(LOCALE_SYSTEM_DEFAULT, 0, &now, L"yyyy-MM-dd", buffer, size) <= 0) buffer[0] = 0;
+}

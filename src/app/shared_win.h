@@ -36,6 +36,10 @@ bool FileExists(const wchar_t* path);
 // nothing (caption "Z·i·b").
 void ReportOutOfMemory();
 
+// Today's date as yyyy-MM-dd (local time), for the installation and the
+// printed footer.
+void FormatShortDate(wchar_t* buffer, int size);
+
 // A piece of work that may take a while on a large document: BeginWork shows
 // the wait cursor (once, however often it is called), EndWork puts back the
 // cursor from before. The main window ends the work after every command and

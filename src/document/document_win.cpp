@@ -70,15 +70,3 @@ void ToggleEncoding() {
   ApplyEncodingToggle(DocumentState);
   UpdateStatusLine();
 }
-
-bool ConfirmDiscardChanges(HWND owner) {
-  if (!DocumentState.Modified) return true;
-  std::wstring text = SaveChangesBefore + ToWide(DocumentDisplayName()) + SaveChangesAfter;
-  switch (MessageBoxW(owner, text.c_str(), ZibCaption, MB_YESNOCANCEL | MB_ICONQUESTION)) {
-    case IDYES:
-      SaveDocument(owner, EditorWindow());
-      return !DocumentState.Modified;
-    case IDNO: return true;
-    default: return false;
-  }
-}

@@ -20,10 +20,9 @@ bool WriteDocument(HWND editor, const wchar_t* path);
 void SaveDocument(HWND owner, HWND editor);
 void SaveDocumentAs(HWND owner, HWND editor);
 void SaveDosDocument(HWND owner, HWND editor);
-void ToggleEncoding();
-
-// Asks about unsaved changes; true when the caller may go on.
+// Asks about unsaved changes; true when the caller may go on (save_win.cpp).
 bool ConfirmDiscardChanges(HWND owner);
+void ToggleEncoding();
 
 // Shared by loading and saving.
 

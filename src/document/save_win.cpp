@@ -147,3 +147,17 @@ void SaveDosDocument(HWND owner, HWND editor) {
   ApplyNamed(DocumentState, AsUtf16(name));
   Written(editor, name, Dos437, false);
 }
+
+// Beside the saving it offers: Yes saves, and only a save that went through
+// lets the caller go on.
+bool ConfirmDiscardChanges(HWND owner) {
+  if (!DocumentState.Modified) return true;
+  std::wstring text = SaveChangesBefore + ToWide(DocumentDisplayName()) + SaveChangesAfter;
+  switch (MessageBoxW(owner, text.c_str(), ZibCaption, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+      SaveDocument(owner, EditorWindow());
+      return !DocumentState.Modified;
+    case IDNO: return true;
+    default: return false;
+  }
+}
