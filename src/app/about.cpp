@@ -1,7 +1,9 @@
 #include "app/about.h"
 
+#include "version.h"
+
 std::u16string_view AboutText() {
-  return u"Z·i·b\u00A0\u00A0v1.4.0.0 - Mini-Editor\r\n"
+  return u"Z·i·b\u00A0\u00A0v" ZIB_VERSION_TEXT " - Mini-Editor\r\n"
          u"© 2026 die Zib-Entwickler\r\n"
          u"-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-\r\n"
          u"· Alternative für klassisches Notepad\r\n"
