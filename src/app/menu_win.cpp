@@ -1,6 +1,7 @@
 #include "app/menu_win.h"
 
 #include <string>
+#include <vector>
 
 #include "app/appearance_win.h"
 #include "app/commands.h"
@@ -42,18 +43,20 @@ HMENU BuildMenuBar() {
   return bar;
 }
 
+// The shortcut table's flags and keys are the platform's own values.
+static_assert(KeyVirtual == FVIRTKEY && KeyShift == FSHIFT && KeyControl == FCONTROL && KeyAlt == FALT);
+static_assert(VkBack == VK_BACK && VkSpace == VK_SPACE && VkF1 == VK_F1 && VkF12 == VK_F12);
+static_assert(VkOemComma == VK_OEM_COMMA && VkOemPeriod == VK_OEM_PERIOD && VkOem4 == VK_OEM_4);
+
 HACCEL BuildShortcutTable() {
   std::span<const TShortcut> entries = ShortcutEntries();
-  ACCEL table[64];
-  int count = 0;
-  for (const TShortcut& entry : entries) {
-    if (count == 64) break;
-    table[count].fVirt = entry.Flags;
-    table[count].key = entry.Key;
-    table[count].cmd = entry.Id;
-    ++count;
+  std::vector<ACCEL> table(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    table[i].fVirt = entries[i].Flags;
+    table[i].key = entries[i].Key;
+    table[i].cmd = entries[i].Id;
   }
-  return CreateAcceleratorTableW(table, count);
+  return CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
 }
 
 HMENU MenuPopupHandle(TPopupIndex popup) { return Popups[popup]; }

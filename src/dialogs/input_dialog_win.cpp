@@ -9,6 +9,11 @@
 #include "editor/editor_win.h"
 #include "platform/wide_win.h"
 
+// The template's header and style bits are the platform's own.
+static_assert(DialogTemplateStyle == (WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_CENTER | DS_3DLOOK));
+static_assert(DialogTemplateExStyle == (WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW));
+static_assert(DialogTemplateSize == sizeof(DLGTEMPLATE) + 3 * sizeof(WORD));
+
 namespace {
 
 constexpr wchar_t GoToLineCaption[] = L"Gehe zu Zeile";
