@@ -8,6 +8,7 @@
 #include "app/menu_win.h"
 #include "app/registry_win.h"
 #include "app/shared_win.h"
+#include "editor/editor_win.h"
 #include "platform/wide_win.h"
 
 HFONT EditorFont = nullptr;
@@ -62,4 +63,17 @@ void PaintBusyText(HWND window) {
 void ShowAbout(HWND owner) {
   ShowIconMessage(owner, ToWide(AboutText()).c_str(), ToWide(AboutCaption).c_str(), MB_OK | MB_USERICON,
                   L"I");
+}
+
+void BeginBusy(const wchar_t* text) {
+  lstrcpynW(BusyText, text, 64);
+  ShowWindow(EditorWindow(), SW_HIDE);
+  InvalidateRect(MainWindow, nullptr, TRUE);
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+void EndBusy() {
+  ShowWindow(EditorWindow(), SW_SHOWNORMAL);
+  InvalidateRect(MainWindow, nullptr, TRUE);
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }

@@ -20,4 +20,9 @@ void SetDarkMode(bool on);
 LRESULT EditorColours(HDC dc);
 
 void PaintBusyText(HWND window);
+
+// While an outside program works for an export: the editor is hidden, the
+// main window shows the busy text, the wait cursor is up; EndBusy undoes it.
+void BeginBusy(const wchar_t* text);
+void EndBusy();
 void ShowAbout(HWND owner);

@@ -51,36 +51,52 @@ void OnSize(LPARAM lParam) {
 }
 
 void ExportWithCpdf() {
-  HWND editor = EditorWindow();
-  lstrcpynW(BusyText, L"Coherent CPDF erstellt PDF . . .", 64);
-  ShowWindow(editor, SW_HIDE);
-  InvalidateRgn(editor, nullptr, TRUE);
+  BeginBusy(L"Coherent CPDF erstellt PDF . . .");
   ExportPdfViaCpdf(MainWindow);
-  editor = EditorWindow();
-  ShowWindow(editor, SW_SHOWNORMAL);
-  InvalidateRgn(editor, nullptr, TRUE);
-  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  EndBusy();
+}
+
+void StartNewInstance() { ShellExecuteW(MainWindow, L"open", CommandLineArg(0).c_str(), nullptr, nullptr, SW_SHOWNORMAL); }
+
+void ExitProgram() {
+  DestroyAcceleratorTable(ShortcutTable);
+  ShortcutTable = nullptr;
+  PostQuitMessage(0);
+  DestroyWindow(MainWindow);
+}
+
+void ToggleWordWrap() {
+  RecreateEditor(!WordWrap);
+  SetViewCheck(CmdWordWrap, WordWrap);
+}
+
+// What the editor tells its parent: a change makes the document modified,
+// an update refreshes the status line, and a text it could not take (it kept
+// its own) is reported.
+void OnEditorNotification(WORD code) {
+  switch (code) {
+    case EN_CHANGE:
+      ApplyEdited(DocumentState);
+      UpdateTitle();
+      break;
+    case EN_UPDATE: UpdateStatusLine(); break;
+    case EN_ERRSPACE:
+      CountErrSpace();
+      ReportOutOfMemory();
+      break;
+    default: break;
+  }
 }
 
 // The command table: one line per command identifier.
 void OnCommand(WPARAM wParam, LPARAM lParam) {
   WORD id = LOWORD(wParam);
   WORD code = HIWORD(wParam);
-  if (code == EN_CHANGE && id == EditorId) {
-    ApplyEdited(DocumentState);
-    UpdateTitle();
-  }
-  if (code == EN_UPDATE) UpdateStatusLine();
-  if (code == EN_ERRSPACE) {  // the control could not take a text and kept its own
-    CountErrSpace();
-    ReportOutOfMemory();
-  }
+  if (id == EditorId) return OnEditorNotification(code);
   HWND editor = EditorWindow();
   switch (id) {
     case CmdNew: if (ConfirmDiscardChanges(MainWindow)) NewDocument(); break;
-    case CmdNewInstance:
-      ShellExecuteW(MainWindow, L"open", CommandLineArg(0).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-      break;
+    case CmdNewInstance: StartNewInstance(); break;
     case CmdOpen: if (ConfirmDiscardChanges(MainWindow)) OpenDocument(MainWindow, editor); break;
     case CmdSave: SaveDocument(MainWindow, editor); break;
     case CmdSaveAs: SaveDocumentAs(MainWindow, editor); break;
@@ -91,12 +107,7 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
     case CmdPdfLibreOffice: ExportPdfViaLibreOffice(MainWindow); break;
     case CmdPdfCpdf: ExportWithCpdf(); break;
     case CmdToggleEncoding: ToggleEncoding(); break;
-    case CmdExit:
-      DestroyAcceleratorTable(ShortcutTable);
-      ShortcutTable = nullptr;
-      PostQuitMessage(0);
-      DestroyWindow(MainWindow);
-      break;
+    case CmdExit: ExitProgram(); break;
     case CmdUndo: SendMessageW(editor, WM_UNDO, 0, 0); break;
     case CmdCut: SendMessageW(editor, WM_CUT, 0, 0); break;
     case CmdCopy: SendMessageW(editor, WM_COPY, 0, 0); break;
@@ -117,10 +128,7 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
     case CmdDuplicateLine: DuplicateLine(editor); break;
     case CmdComment: ToggleCommentForDocument(); break;
     case CmdShowControlChars: ToggleControlChars(); break;
-    case CmdWordWrap:
-      RecreateEditor(!WordWrap);
-      SetViewCheck(CmdWordWrap, WordWrap);
-      break;
+    case CmdWordWrap: ToggleWordWrap(); break;
     case CmdDarkMode: SetDarkMode(!DarkMode); break;
     case CmdListingAnsi: InsertCharacterListing(true); break;
     case CmdListingDos: InsertCharacterListing(false); break;

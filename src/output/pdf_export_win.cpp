@@ -183,10 +183,7 @@ bool ExportPdfViaLibreOffice(HWND owner) {
   if (!Exportable(owner, WriterCaption)) return false;
   TPdfJob job = PdfJob(DocumentState.FileName, AsUtf16(CpdfPath), AsUtf16(SwriterPath),
                        DocumentState.Encoding == Dos437);
-  lstrcpynW(BusyText, AsWide(WriterBusyText), 64);
-  ShowWindow(EditorWindow(), SW_HIDE);
-  InvalidateRect(owner, nullptr, TRUE);
-  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  BeginBusy(AsWide(WriterBusyText));
   bool done = false;
   if (Run(WriterPass, job, SW_SHOWNORMAL, ShownFill) == 0) {
     if (FileExists(CpdfPath))
@@ -194,8 +191,6 @@ bool ExportPdfViaLibreOffice(HWND owner) {
     ShellExecuteW(owner, L"open", AsWide(job.Pdf.c_str()), nullptr, nullptr, SW_SHOWNORMAL);
     done = true;
   }
-  ShowWindow(EditorWindow(), SW_SHOWNORMAL);
-  InvalidateRect(owner, nullptr, TRUE);
-  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  EndBusy();
   return done;
 }
