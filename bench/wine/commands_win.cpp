@@ -17,19 +17,9 @@
 #include "app/commands.h"
 #include "dialogs/dialog_template.h"
 #include "e2e/driver_win.h"
+#include "timing_win.h"
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Lines of about 58 characters in mixed case, with blanks at some line ends
 // and tabs for the clean-up to find.

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "timing_win.h"
+
 namespace {
 
 struct TSearch {
@@ -59,12 +61,6 @@ double TimeToWindow(const std::wstring& program) {
   CloseHandle(process.hThread);
   Sleep(200);  // let the server settle before the next start
   return elapsed;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 void Report(const char* name, const std::vector<double>& times) {

@@ -49,10 +49,8 @@ void ToggleComment(HWND editor, std::u16string_view opener, std::u16string_view 
   if (editor == nullptr || opener.empty()) return;
   DWORD a = 0;
   DWORD b = 0;
-  GetEditorSelection(a, b);
-  BeginWork();
   std::u16string text;
-  if (!GetEditorText(text)) return ReportOutOfMemory();
+  if (!ReadForCommand(a, b, text)) return;
   std::size_t blockStart = 0;
   std::size_t blockEnd = 0;
   if (!SelectedBlock(editor, text, a, b, blockStart, blockEnd)) return;
@@ -91,11 +89,9 @@ void CleanUpDocument() {
   if (editor == nullptr || GetWindowTextLengthW(editor) == 0) return;
   DWORD a = 0;
   DWORD b = 0;
-  GetEditorSelection(a, b);
-  BeginWork();
   std::u16string text;
   std::u16string cleaned;
-  if (!GetEditorText(text)) return ReportOutOfMemory();
+  if (!ReadForCommand(a, b, text)) return;
   LRESULT line = WordWrap ? Send(editor, EM_LINEFROMCHAR, a) : static_cast<LRESULT>(LineNumberOf(text, a));
   if (!CleanUpText(text, cleaned)) return ReportOutOfMemory();
   text = std::u16string();

@@ -33,14 +33,12 @@ void InsertDateTime(LPARAM request) {
 // The line is the control's line of the selection's start: with word wrap on,
 // the display line, whose copy goes to the start of the next display line.
 void DuplicateLine(HWND editor) {
-  DWORD a = 0;
-  DWORD b = 0;
-  GetEditorSelection(a, b);
-  BeginWork();
   // The line is taken from the whole text rather than through EM_GETLINE,
   // whose size word cannot carry lines of 65,536 units or more.
+  DWORD a = 0;
+  DWORD b = 0;
   std::u16string text;
-  if (!GetEditorText(text)) return ReportOutOfMemory();
+  if (!ReadForCommand(a, b, text)) return;
   std::size_t total = text.size();
   std::size_t start = 0;
   std::size_t length = 0;

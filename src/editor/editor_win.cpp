@@ -317,6 +317,14 @@ bool GetEditorText(std::u16string& text) {
   return true;
 }
 
+bool ReadForCommand(DWORD& start, DWORD& end, std::u16string& text) {
+  GetEditorSelection(start, end);
+  BeginWork();
+  if (GetEditorText(text)) return true;
+  ReportOutOfMemory();
+  return false;
+}
+
 unsigned ErrSpaceCount() { return ErrSpaces; }
 void CountErrSpace() { ++ErrSpaces; }
 

@@ -42,6 +42,11 @@ void ReplaceWholeText(const char16_t* text);
 // memory for it cannot be had.
 bool GetEditorText(std::u16string& text);
 
+// The start of a command on the text: the selection (start <= end), the
+// wait cursor, and a copy of the text; false after the out-of-memory message
+// when the copy cannot be had.
+bool ReadForCommand(DWORD& start, DWORD& end, std::u16string& text);
+
 // How many times the control has said it could not take a text (EN_ERRSPACE).
 unsigned ErrSpaceCount();
 void CountErrSpace();

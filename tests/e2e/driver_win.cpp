@@ -4,6 +4,7 @@
 #include <gdiplus.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cwctype>
 
 #include "probe_protocol.h"
@@ -195,6 +196,14 @@ std::wstring ProgramFolder() {
 }
 
 std::wstring ZibPath() { return ProgramFolder() + L"\\Zib.exe"; }
+
+std::wstring UnixFolderFrom(const char* variable) {
+  const char* dir = std::getenv(variable);
+  if (!dir || !*dir) return L"";
+  std::wstring path = L"Z:";
+  for (const char* p = dir; *p; ++p) path += *p == '/' ? L'\\' : wchar_t(*p);
+  return path;
+}
 
 std::wstring ScratchFolder(std::wstring_view name) {
   wchar_t temp[MAX_PATH];

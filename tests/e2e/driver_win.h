@@ -35,6 +35,9 @@ struct TZib {
 // The folder of the running test program (Zib.exe and zib_probe.dll lie there).
 std::wstring ProgramFolder();
 std::wstring ZibPath();
+// The Unix folder named by an environment variable, as a path on drive Z:
+// (the whole Unix tree); empty when the variable is not set.
+std::wstring UnixFolderFrom(const char* variable);
 // A fresh, empty folder for one test's files (under the temp folder).
 std::wstring ScratchFolder(std::wstring_view name);
 bool WriteFileBytes(const std::wstring& path, std::string_view bytes);

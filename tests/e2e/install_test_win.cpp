@@ -282,6 +282,19 @@ HWND Prompt(TZib& run, std::u16string_view caption, std::u16string_view text) {
   return box;
 }
 
+// Runs the installed program's removal and answers its question with Yes;
+// the run ends with exit code 3.
+void RemoveConfirmed() {
+  TZib run;
+  REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall"));
+  HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
+  REQUIRE(box);
+  REQUIRE(PressButton(box, IDYES));
+  DWORD code = 99;
+  REQUIRE(WaitForExit(run, RunTimeoutMs, code));
+  CHECK(code == 3);
+}
+
 }  // namespace
 
 TEST_CASE("installation: the question; anything but Yes changes nothing, Yes installs") {
@@ -613,14 +626,7 @@ TEST_CASE("removal: a Start-menu folder already gone does not keep the program f
   RemoveTree(StartMenuFolder());
   REQUIRE_FALSE(Exists(StartMenuFolder()));
 
-  TZib run;
-  REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall"));
-  HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
-  REQUIRE(box);
-  REQUIRE(PressButton(box, IDYES));
-  DWORD code = 99;
-  REQUIRE(WaitForExit(run, RunTimeoutMs, code));
-  CHECK(code == 3);
+  RemoveConfirmed();
   CHECK(WaitUntil([&] { return !Exists(InstallFolder()); }, 20000));
   CHECK(NothingInstalled());
 }
@@ -654,14 +660,7 @@ TEST_CASE("package: the unpacked release installs with Zib-Setup.exe /S and is r
     CHECK(link.Target == InstalledProgram());
   }
 
-  TZib run;
-  REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall"));
-  HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
-  REQUIRE(box);
-  REQUIRE(PressButton(box, IDYES));
-  DWORD code = 99;
-  REQUIRE(WaitForExit(run, RunTimeoutMs, code));
-  CHECK(code == 3);
+  RemoveConfirmed();
   CHECK(WaitUntil([&] { return !Exists(InstallFolder()) && !Exists(StartMenuFolder()); }, 20000));
   CHECK(NothingInstalled());
 }

@@ -22,15 +22,8 @@ namespace {
 
 const std::wstring Caption = L"Z·i·b";
 
-// The folder shared with the script (a Unix path), as a Windows path; empty
-// when the tests are not run by it.
-std::wstring StressFolder() {
-  const char* dir = std::getenv("ZIB_STRESS_DIR");
-  if (!dir || !*dir) return L"";
-  std::wstring path = L"Z:";
-  for (const char* p = dir; *p; ++p) path += *p == '/' ? L'\\' : wchar_t(*p);
-  return path;
-}
+// The folder shared with the script; empty when the tests are not run by it.
+std::wstring StressFolder() { return UnixFolderFrom("ZIB_STRESS_DIR"); }
 
 std::size_t StressLines() {
   const char* lines = std::getenv("ZIB_STRESS_LINES");

@@ -13,13 +13,7 @@
 
 namespace {
 
-std::wstring ShotFolder() {
-  const char* dir = std::getenv("ZIB_SHOT_DIR");
-  if (!dir || !*dir) return L"";
-  std::wstring path = L"Z:";
-  for (const char* p = dir; *p; ++p) path += *p == '/' ? L'\\' : wchar_t(*p);
-  return path;
-}
+std::wstring ShotFolder() { return UnixFolderFrom("ZIB_SHOT_DIR"); }
 
 // Asks for a picture of the window (with its frame and what lies on it,
 // found on the display by its title) and waits until it is taken.
