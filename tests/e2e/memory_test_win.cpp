@@ -16,6 +16,7 @@
 #include "app/commands.h"
 #include "document/messages.h"
 #include "driver_win.h"
+#include "printing_win.h"
 #include "text_helpers_win.h"
 
 namespace {
@@ -144,9 +145,13 @@ TEST_CASE("memory: sorting a large document without the memory for it changes no
   ExpectOutOfMemory(zib, before, "sort");
 }
 
-TEST_CASE("memory: every whole-text command, a load and a save give up alike under the limit") {
+TEST_CASE("memory: every whole-text command, printing, a load and a save give up alike under the limit") {
   std::wstring folder = StressFolder();
   if (folder.empty()) return;
+  TKeepPrintSetting keep;
+  WritePrintSetting(true, 0);
+  TFilePrinter printer;
+  REQUIRE(printer.Ready);
   TZib zib;
   std::string bytes;
   std::wstring path = StartLimited(zib, folder, bytes);
@@ -182,6 +187,17 @@ TEST_CASE("memory: every whole-text command, a load and a save give up alike und
   ExpectOutOfMemory(zib, before, "replace all");
   REQUIRE(PressButton(dialog, IDCANCEL));
   REQUIRE(WaitForWindowGone(dialog));
+
+  // Printing gives up before its job starts, and still releases the printer
+  // and puts the dialog preference back.
+  REQUIRE(PostCommand(zib, CmdPrint));
+  HWND print = WaitForDialog(zib, 30000);
+  REQUIRE(print != nullptr);
+  REQUIRE(PressButton(print, IDOK));
+  ExpectOutOfMemory(zib, before, "print");
+  CHECK(ReadPrintSetting() == std::pair<bool, DWORD>(true, 0));
+  std::string printed;
+  CHECK_FALSE(ReadFileBytes(printer.Output, printed));
 
   // A second document as large: it cannot be read, the first one stays.
   std::wstring other = folder + L"\\noch-groesser.txt";

@@ -4,7 +4,8 @@
 // pages (pages in order, never a paragraph split), the dialog template (the
 // box read back from its bytes, clamped to 16 bits) and the number field
 // (what it accepts is a decimal number that prints back the same; go to line
-// stays inside the text).
+// stays inside the text), and random runs of the document record's events
+// (each leaves the fields its row of the table names, and only those).
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -14,6 +15,8 @@
 
 #include "dialogs/dialog_template.h"
 #include "dialogs/number_prompt.h"
+#include "document/document_rules.h"
+#include "document/document_state.h"
 #include "editor/marks.h"
 #include "output/print.h"
 
@@ -129,16 +132,66 @@ void Number(TReader& r) {
   Check(target >= 0 && (lines == 0 ? target == 0 : target < lines));
 }
 
+void Events(TReader& r) {
+  static const TextEncoding encodings[] = {Ansi, Utf8, Utf16, Dos437, BigEndianMark};
+  TDocumentState s;
+  for (std::size_t n = r.Next(64); n > 0 && r.At < r.Size; --n) {
+    TDocumentState before = s;
+    TDecodedDocument doc;
+    doc.Encoding = encodings[r.Next(5)];
+    doc.HasBom = r.Next(2) != 0;
+    doc.EncodingSource = static_cast<TEncodingSource>(r.Next(3));
+    doc.CutAtZero = r.Next(2) != 0;
+    bool locked = r.Next(2) != 0;
+    switch (r.Next(7)) {
+      case 0:
+        ApplyLoaded(s, doc, locked);
+        Check(s.Encoding == doc.Encoding && s.HasBom == doc.HasBom && s.EncodingSource == doc.EncodingSource);
+        Check(!s.Modified && s.WriteProtected == (locked || doc.CutAtZero) && s.FileName == before.FileName);
+        break;
+      case 1:
+        ApplyDosLoaded(s, doc, locked);
+        Check(s.EncodingSource == before.EncodingSource && !s.Modified && s.FileName == before.FileName);
+        break;
+      case 2:
+        ApplyNamed(s, locked ? u"C:\\a.txt" : u"");
+        Check(!s.Modified && s.Encoding == before.Encoding && s.WriteProtected == before.WriteProtected);
+        break;
+      case 3:
+        ApplyWritten(s, doc.Encoding, doc.HasBom, locked);
+        Check(!s.Modified && s.WriteProtected == locked && s.EncodingSource == before.EncodingSource &&
+              s.FileName == before.FileName);
+        break;
+      case 4:
+        ApplyNew(s);
+        Check(s.FileName.empty() && s.Encoding == Ansi && !s.HasBom && !s.Modified && !s.WriteProtected &&
+              s.EncodingSource == before.EncodingSource);
+        break;
+      case 5:
+        ApplyEncodingToggle(s);
+        Check(s.EncodingSource == ChosenByUser && s.Modified == before.Modified && s.HasBom == before.HasBom);
+        Check(before.Encoding == Ansi ? s.Encoding == Utf8
+                                      : (before.Encoding == Utf8 ? s.Encoding == Ansi : s.Encoding == before.Encoding));
+        break;
+      default:
+        ApplyEdited(s);
+        Check(s.Modified && s.Encoding == before.Encoding && s.FileName == before.FileName);
+        break;
+    }
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   TReader r{data + 1, size - 1};
-  switch (data[0] % 4) {
+  switch (data[0] % 5) {
     case 0: Marks(r); break;
     case 1: Pages(r); break;
     case 2: Template(r); break;
-    default: Number(r); break;
+    case 3: Number(r); break;
+    default: Events(r); break;
   }
   return 0;
 }
