@@ -20,8 +20,10 @@ void ApplyDosLoaded(TDocumentState& state, const TDecodedDocument& doc, bool fil
   state.Modified = false;
 }
 
+void AdoptFileName(TDocumentState& state, std::u16string_view path) { state.FileName.assign(path); }
+
 void ApplyNamed(TDocumentState& state, std::u16string_view path) {
-  state.FileName.assign(path);
+  AdoptFileName(state, path);
   state.Modified = false;
 }
 

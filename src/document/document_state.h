@@ -25,6 +25,9 @@ extern TDocumentState DocumentState;
 
 struct TDecodedDocument;
 
+// FileName becomes an owned copy of the path.
+void AdoptFileName(TDocumentState& state, std::u16string_view path);
+
 // Every event that changes the record, one function each, with the facts
 // from outside (the file's write protection) passed in. The shell applies
 // them to DocumentState and refreshes title and status line.
@@ -35,8 +38,7 @@ struct TDecodedDocument;
 void ApplyLoaded(TDocumentState& state, const TDecodedDocument& doc, bool fileWriteProtected);
 // The MS-DOS open: the same, but how the encoding was reached stays.
 void ApplyDosLoaded(TDocumentState& state, const TDecodedDocument& doc, bool fileWriteProtected);
-// An open or save under a new name: FileName becomes a copy of the path,
-// nothing is unsaved.
+// An open or save under a new name: the name adopted, nothing unsaved.
 void ApplyNamed(TDocumentState& state, std::u16string_view path);
 // A completed write in that encoding, with or without mark.
 void ApplyWritten(TDocumentState& state, TextEncoding encoding, bool hasBom, bool fileWriteProtected);
