@@ -65,9 +65,8 @@ void SortSelectedLines(HWND editor, bool ascending) {
     return;
   }
 
-  BeginWork();
   std::u16string text;
-  if (!GetEditorText(text)) return ReportOutOfMemory();
+  if (!ReadForCommand(a, b, text)) return;
   std::u16string_view view = text;
   std::size_t start = 0;
   std::size_t end = 0;

@@ -79,6 +79,20 @@ out:
 
 namespace {
 
+// Up to want units of the line (at most 65,534, the size word's reach) into
+// buffer, which must hold want + 1; the number read.
+std::size_t ReadLine(HWND editor, long line, std::vector<wchar_t>& buffer, long want) {
+  if (want <= 0) return 0;
+  // EM_GETLINE takes the buffer size in its first unit.
+  *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(want);
+  LRESULT got = SendMessageW(editor, EM_GETLINE, line, reinterpret_cast<LPARAM>(buffer.data()));
+  return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
+std::u16string_view Units(const std::vector<wchar_t>& buffer, std::size_t count) {
+  return std::u16string_view(reinterpret_cast<const char16_t*>(buffer.data()), count);
+}
+
 void DrawMarks(HDC dc, const std::vector<TMark>& marks, int y) {
   for (const TMark& mark : marks) {
     wchar_t glyph = static_cast<wchar_t>(mark.Glyph);
@@ -111,15 +125,9 @@ void DrawUnwrappedMarks(HWND editor, HDC dc, const TMarkFrame& f) {
   for (long line = f.First; line <= f.Last; ++line) {
     int y = static_cast<int>((line - f.First) * f.H + f.Format.top);
     if (y > f.Format.bottom) break;
-    // EM_GETLINE takes the buffer size in its first unit.
-    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(want);
-    long got = want > 0 ? static_cast<long>(SendMessageW(editor, EM_GETLINE, line,
-                                                         reinterpret_cast<LPARAM>(buffer.data())))
-                        : 0;
-    if (got < 0) got = 0;
     marks.clear();
-    LayoutLineMarks(std::u16string_view(reinterpret_cast<const char16_t*>(buffer.data()), static_cast<std::size_t>(got)),
-                    f.X0, f.W, f.Format.left, f.Format.right, line + 1 < f.Count, f.TabWidth, marks);
+    LayoutLineMarks(Units(buffer, ReadLine(editor, line, buffer, want)), f.X0, f.W, f.Format.left, f.Format.right,
+                    line + 1 < f.Count, f.TabWidth, marks);
     DrawMarks(dc, marks, y);
   }
 }
@@ -136,18 +144,12 @@ void DrawWrappedMarks(HWND editor, HDC dc, const TMarkFrame& f) {
     if (len < 0) break;
     long want = len < 65534 ? len : 65534;
     if (static_cast<long>(buffer.size()) < want + 1) buffer.resize(static_cast<std::size_t>(want) + 32);
-    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(want);
-    long got = want > 0 ? static_cast<long>(SendMessageW(editor, EM_GETLINE, line,
-                                                         reinterpret_cast<LPARAM>(buffer.data())))
-                        : 0;
-    if (got < 0) got = 0;
+    std::size_t got = ReadLine(editor, line, buffer, want);
     int y = static_cast<int>((line - f.First) * f.H + f.Format.top);
     if (y > f.Format.bottom) break;
     bool hard = next >= 0 && next > start + len;
     marks.clear();
-    LayoutLineMarks(std::u16string_view(reinterpret_cast<const char16_t*>(buffer.data()),
-                                        static_cast<std::size_t>(got)),
-                    f.X0, f.W, f.Format.left, f.Format.right, hard, f.TabWidth, marks);
+    LayoutLineMarks(Units(buffer, got), f.X0, f.W, f.Format.left, f.Format.right, hard, f.TabWidth, marks);
     DrawMarks(dc, marks, y);
     if (next < 0) break;
     start = next;
