@@ -176,7 +176,7 @@ bool Measure(std::size_t lines, std::vector<TRow>& rows) {
   SelectAll(zib);
   t[Baseline] = Command(zib, CmdUpperCase);
   SelectAll(zib);
-  t[Sort] = Answered(zib, CmdSortAscending, L"Sortierung", IDYES, IDNO);
+  t[Sort] = Answered(zib, CmdSortAscending, AsWide(SortCaption), IDYES, IDNO);
   SelectAll(zib);
   t[Comment] = Command(zib, CmdComment);
   SelectAll(zib);
@@ -185,7 +185,7 @@ bool Measure(std::size_t lines, std::vector<TRow>& rows) {
   Keys(zib, L"Ctrl+End");
   t[Duplicate] = Command(zib, CmdDuplicateLine);
   Keys(zib, L"Ctrl+Home");
-  t[GoTo] = Answered(zib, CmdGoToLine, L"Gehe zu Zeile", IDOK, IDCANCEL, std::to_wstring(lines));
+  t[GoTo] = Answered(zib, CmdGoToLine, AsWide(GoToLineCaption), IDOK, IDCANCEL, std::to_wstring(lines));
   t[Typing] = TypingAtEnd(zib);
   CaretToEnd(zib);
   t[PaintPlain] = Repaint(zib);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/about.h"
+#include "app/texts.h"
 #include "app/commands.h"
 #include "app/main_window_win.h"
 #include "app/menu_win.h"
@@ -13,7 +13,7 @@
 
 HFONT EditorFont = nullptr;
 bool DarkMode = false;
-wchar_t BusyText[64] = L"Kein externer Prozess vorhanden...";
+const char16_t* BusyText = IdleBusyText;
 
 namespace {
 
@@ -52,21 +52,20 @@ void PaintBusyText(HWND window) {
   const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
   OffsetRect(&rect, 1, 1);
   SetTextColor(dc, RGB(79, 79, 79));
-  DrawTextW(dc, BusyText, -1, &rect, format);
+  DrawTextW(dc, AsWide(BusyText), -1, &rect, format);
   OffsetRect(&rect, -1, -1);
   SetTextColor(dc, RGB(0, 175, 175));
-  DrawTextW(dc, BusyText, -1, &rect, format);
+  DrawTextW(dc, AsWide(BusyText), -1, &rect, format);
   SelectObject(dc, oldFont);
   EndPaint(window, &ps);
 }
 
 void ShowAbout(HWND owner) {
-  ShowIconMessage(owner, ToWide(AboutText()).c_str(), ToWide(AboutCaption).c_str(), MB_OK | MB_USERICON,
-                  L"I");
+  ShowIconMessage(owner, AsWide(AboutText), AsWide(AboutCaption), MB_OK | MB_USERICON, L"I");
 }
 
-void BeginBusy(const wchar_t* text) {
-  lstrcpynW(BusyText, text, 64);
+void BeginBusy(const char16_t* text) {
+  BusyText = text;
   ShowWindow(EditorWindow(), SW_HIDE);
   InvalidateRect(MainWindow, nullptr, TRUE);
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));

@@ -5,7 +5,7 @@
 
 extern HFONT EditorFont;
 extern bool DarkMode;
-extern wchar_t BusyText[64];
+extern const char16_t* BusyText;  // one of the busy texts of app/texts.h
 
 constexpr COLORREF DarkText = RGB(255, 255, 0);
 constexpr COLORREF DarkBackground = RGB(0, 0, 0);
@@ -23,6 +23,6 @@ void PaintBusyText(HWND window);
 
 // While an outside program works for an export: the editor is hidden, the
 // main window shows the busy text, the wait cursor is up; EndBusy undoes it.
-void BeginBusy(const wchar_t* text);
+void BeginBusy(const char16_t* text);
 void EndBusy();
 void ShowAbout(HWND owner);

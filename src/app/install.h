@@ -1,5 +1,5 @@
 // What the installation writes and the removal takes away again: folders,
-// registry entries, prompts and the removal's command line.
+// registry entries and the removal's command line.
 #pragma once
 
 #include <cstdint>
@@ -10,14 +10,8 @@
 
 #include "version.h"
 
-// --- Texts -------------------------------------------------------------------
+// --- Names ---------------------------------------------------------------------
 
-constexpr std::u16string_view InstallCaption = u"Installation";
-constexpr std::u16string_view RemovalCaption = u"Deinstallation";
-constexpr std::u16string_view InstallPrompt =
-    u"Z·i·b - Mini Editor " ZIB_VERSION_TEXT "\r\nFür alle Benutzer installieren?";
-constexpr std::u16string_view RemovalPrompt =
-    u"Z·i·b - Mini Editor " ZIB_VERSION_TEXT "\r\nvon diesem Computer entfernen?";
 constexpr std::u16string_view ProductName = u"Z·i·b - Mini Editor";  // list of programs, shortcut
 constexpr std::u16string_view Publisher = u"Dornef";                         // the maker, as its folder
 constexpr std::u16string_view PublisherPage = u"https://dornef.example/zib/";  // stand-in until a real page

@@ -10,6 +10,7 @@
 #include "app/main_window_win.h"
 #include "app/registry_win.h"
 #include "app/shared_win.h"
+#include "app/texts.h"
 #include "platform/wide_win.h"
 
 namespace {
@@ -123,7 +124,7 @@ bool CreateShellLink(const wchar_t* target, const wchar_t* arguments, const wcha
 }
 
 int InstallProgram(bool silent) {
-  if (!silent && ShowIconMessage(nullptr, Literal(InstallPrompt), Literal(InstallCaption),
+  if (!silent && ShowIconMessage(nullptr, AsWide(InstallPrompt), AsWide(InstallCaption),
                                  MB_YESNOCANCEL | MB_USERICON, L"i") != IDYES)
     return 0;
   CreateDirectoryW(Expanded(MakerFolderPath).Text, nullptr);
@@ -157,7 +158,7 @@ int InstallProgram(bool silent) {
 }
 
 int RemoveProgram() {
-  if (ShowIconMessage(nullptr, Literal(RemovalPrompt), Literal(RemovalCaption),
+  if (ShowIconMessage(nullptr, AsWide(RemovalPrompt), AsWide(RemovalCaption),
                       MB_YESNOCANCEL | MB_USERICON | MB_DEFBUTTON2, L"i") != IDYES)
     return 2;
   DeleteFileW(Expanded(ShortcutPath).Text);

@@ -5,9 +5,11 @@
 #include "app/appearance_win.h"
 #include "app/commands.h"
 #include "app/menu_win.h"
+#include "app/report_win.h"
 #include "app/shared_win.h"
 #include "app/status.h"
 #include "app/templates_win.h"
+#include "app/texts.h"
 #include "app/title_win.h"
 #include "commands/find_win.h"
 #include "commands/text_commands_win.h"
@@ -38,7 +40,7 @@ void OnCreate(HWND window) {
                                GetModuleHandleW(nullptr), nullptr);
   SendMessageW(StatusLine, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
   UpdateStatusLine();
-  SetWindowTextW(window, AsWide(InitialTitle.data()));
+  SetWindowTextW(window, AsWide(ZibCaption));
   DragAcceptFiles(window, TRUE);
   LocatePdfConverters();
 }
@@ -51,7 +53,7 @@ void OnSize(LPARAM lParam) {
 }
 
 void ExportWithCpdf() {
-  BeginBusy(L"Coherent CPDF erstellt PDF . . .");
+  BeginBusy(CpdfBusyText);
   ExportPdfViaCpdf(MainWindow);
   EndBusy();
 }
@@ -165,7 +167,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 HWND CreateMainWindow(HINSTANCE instance) {
-  return CreateWindowExW(0, MainWindowClass, AsWide(InitialTitle.data()), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+  return CreateWindowExW(0, MainWindowClass, AsWide(ZibCaption), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                          CW_USEDEFAULT, 800, 608, nullptr, nullptr, instance, nullptr);
 }
 

@@ -5,8 +5,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-constexpr wchar_t MainWindowClass[] = L"ZibClass";
-constexpr int StatusId = 999;
+#include "app/window_ids.h"
+
 constexpr int StatusBandHeight = 18;
 
 extern HWND MainWindow;

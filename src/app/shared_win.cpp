@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include "app/main_window_win.h"
-#include "document/messages.h"
 
 std::wstring CommandLineArg(int index) {
   if (index < 0) return std::wstring();
@@ -62,8 +61,6 @@ bool FileExists(const wchar_t* path) {
   if (n != 0 && n <= MAX_PATH) probe = work;
   return GetFileAttributesW(probe) != INVALID_FILE_ATTRIBUTES;
 }
-
-void ReportOutOfMemory() { MessageBoxW(MainWindow, NotEnoughMemoryText, ZibCaption, MB_OK | MB_ICONERROR); }
 
 namespace {
 

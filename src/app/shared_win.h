@@ -32,10 +32,6 @@ void ExpandInPlace(wchar_t* path);
 // True when the (environment-expanded) path names a file or a folder.
 bool FileExists(const wchar_t* path);
 
-// The one message when a command gave up for lack of memory, having changed
-// nothing (caption "Z·i·b").
-void ReportOutOfMemory();
-
 // Today's date as yyyy-MM-dd (local time), for the installation and the
 // printed footer.
 void FormatShortDate(wchar_t* buffer, int size);

@@ -1,4 +1,5 @@
 #include "app/status.h"
+#include "app/texts.h"
 
 namespace {
 
@@ -19,10 +20,10 @@ void AppendNumber(std::u16string& s, long v) {
 }  // namespace
 
 std::u16string ComposeTitle(std::u16string_view fileName, bool modified, bool writeProtected) {
-  std::u16string title(fileName.empty() ? std::u16string_view(u"Unbenannt") : fileName);
+  std::u16string title(fileName.empty() ? std::u16string_view(UntitledName) : fileName);
   if (modified) title += u" *";
   if (writeProtected) title += u" 🔒";
-  title += u" - Z·i·b";
+  title += TitleSuffix;
   return title;
 }
 

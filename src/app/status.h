@@ -10,6 +10,3 @@ std::u16string ComposeTitle(std::u16string_view fileName, bool modified, bool wr
 // The status line; line and column are 1-based.
 std::u16string ComposeStatusLine(long line, long column, long lines, long total,
                                  std::u16string_view encodingName, bool hasBom, bool insertMode);
-
-// The title right after start-up, before any change or load.
-constexpr std::u16string_view InitialTitle = u"Z·i·b";

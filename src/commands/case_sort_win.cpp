@@ -3,18 +3,18 @@
 #include <vector>
 
 #include "app/main_window_win.h"
+#include "app/report_win.h"
 #include "app/shared_win.h"
+#include "app/texts.h"
 #include "commands/case_sort.h"
 #include "commands/text_commands_win.h"
 #include "editor/editor_win.h"
 #include "editor/lines.h"
 #include "platform/memory.h"
+#include "platform/wide_win.h"
 
 namespace {
 
-constexpr wchar_t SortCaption[] = L"Sortierung";
-constexpr wchar_t SortAscendingQuestion[] = L"Ausgew\u00E4hlte Zeilen von A \u2192 Z sortieren?";
-constexpr wchar_t SortDescendingQuestion[] = L"Ausgew\u00E4hlte Zeilen von Z \u2192 A sortieren?";
 
 LRESULT Send(HWND editor, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return SendMessageW(editor, message, wParam, lParam);
@@ -60,7 +60,7 @@ void SortSelectedLines(HWND editor, bool ascending) {
   DWORD b = 0;
   GetEditorSelection(a, b);
   if (a == b) return;
-  if (MessageBoxW(MainWindow, ascending ? SortAscendingQuestion : SortDescendingQuestion, SortCaption,
+  if (MessageBoxW(MainWindow, AsWide(ascending ? SortAscendingQuestion : SortDescendingQuestion), AsWide(SortCaption),
                   MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
     return;
   }

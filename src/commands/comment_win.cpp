@@ -2,6 +2,7 @@
 // whole document.
 #include <algorithm>
 
+#include "app/report_win.h"
 #include "app/shared_win.h"
 #include "commands/cleanup.h"
 #include "commands/comment.h"

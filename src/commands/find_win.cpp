@@ -9,7 +9,9 @@
 #include <string>
 
 #include "app/main_window_win.h"
+#include "app/report_win.h"
 #include "app/shared_win.h"
+#include "app/texts.h"
 #include "app/title_win.h"
 #include "commands/find.h"
 #include "editor/editor_win.h"
@@ -17,10 +19,6 @@
 
 namespace {
 
-const wchar_t NotFoundText[] = L"Text nicht gefunden.";
-const wchar_t FindCaption[] = L"Suchen";
-const wchar_t ReplaceCaption[] = L"Ersetzen";
-const wchar_t TooLargeText[] = L"Ersetzen: Ergebnis zu gross (32-bit Overflow).";
 
 constexpr DWORD KeptOptions = FR_WHOLEWORD | FR_MATCHCASE;
 static_assert(FindWholeWord == FR_WHOLEWORD && FindMatchCase == FR_MATCHCASE,
@@ -35,8 +33,8 @@ DWORD SearchOptions = 0;
 
 std::u16string_view Pattern() { return AsUtf16(FindWhat); }
 
-void ReportNotFound(const wchar_t* caption) {
-  MessageBoxW(EditorWindow(), NotFoundText, caption, MB_ICONINFORMATION);
+void ReportNotFound(const char16_t* caption) {
+  ReportProblem(EditorWindow(), caption, NotFoundText, L"", L"", MB_ICONINFORMATION);
   if (FindDialog) SetFocus(FindDialog);
 }
 
@@ -101,7 +99,7 @@ void ReplaceAll() {
                                   static_cast<std::int64_t>(pattern.size()),
                                   static_cast<std::int64_t>(replacement.size()));
   if (n < 0 || n > MaxTextLength) {
-    MessageBoxW(editor, TooLargeText, ReplaceCaption, MB_ICONERROR);
+    ReportProblem(editor, ReplaceCaption, ReplaceTooLargeText, L"", L"", MB_ICONERROR);
     return;
   }
   std::uint64_t bytes = (static_cast<std::uint64_t>(n) + 1) * sizeof(char16_t);

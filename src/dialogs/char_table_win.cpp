@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/appearance_win.h"
+#include "app/texts.h"
 #include "dialogs/char_table.h"
 #include "dialogs/dialogs_win.h"
 #include "dialogs/input_dialog_win.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr wchar_t AnsiCaption[] = L"Zeichentabelle";
-constexpr wchar_t OemCaption[] = L"OEM-Zeichentabelle";
 
 // Fixed list colours; dark mode leaves them as they are.
 constexpr COLORREF AnsiListText = RGB(0, 0, 128);
@@ -66,7 +65,7 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
 
 void InitCharTable(HWND dialog, LPARAM param) {
   CharTableMode = LOWORD(param) != 0;
-  SetWindowTextW(dialog, CharTableMode ? AnsiCaption : OemCaption);
+  SetWindowTextW(dialog, AsWide(CharTableMode ? AnsiTableCaption : OemTableCaption));
   RECT r{};
   GetClientRect(dialog, &r);
   TControlSpec controls[CharTableControlCount];

@@ -1,6 +1,7 @@
 // The shared dialog template and the control layouts of the number prompts
 // and the character table.
 #include "dialogs/dialog_template.h"
+#include "app/texts.h"
 
 namespace {
 
@@ -52,8 +53,8 @@ void NumberPromptControls(int unit, int clientHeight, const char16_t* label,
   const int bottom = clientHeight;
   controls[0] = {u"STATIC", label, 0, 0x50000000, 0, u, 2 * u, 15 * u, 4 * u};
   controls[1] = {u"EDIT", u"", 0x00000200, 0x50012080, NumberFieldId, u, 6 * u, 48 * u, 4 * u};
-  controls[2] = {u"BUTTON", u"&Ok", 0, 0x50010301, 1, 8 * u, bottom - 7 * u, 15 * u, ButtonHeight(u)};
-  controls[3] = {u"BUTTON", u"Abbrechen", 0, 0x50010300, 2, 28 * u, bottom - 7 * u, 15 * u,
+  controls[2] = {u"BUTTON", OkButton, 0, 0x50010301, 1, 8 * u, bottom - 7 * u, 15 * u, ButtonHeight(u)};
+  controls[3] = {u"BUTTON", CancelButton, 0, 0x50010300, 2, 28 * u, bottom - 7 * u, 15 * u,
                  ButtonHeight(u)};
 }
 
@@ -61,10 +62,10 @@ void CharTableControls(int unit, int clientWidth, int clientHeight,
                        TControlSpec (&controls)[CharTableControlCount]) {
   const int u = unit;
   const int bottom = clientHeight;
-  controls[0] = {u"LISTBOX", u"Zeichen...", 0, 0x50210141, CharTableList, 0, 0, clientWidth,
+  controls[0] = {u"LISTBOX", CharTableListText, 0, 0x50210141, CharTableList, 0, 0, clientWidth,
                  clientHeight - 9 * u};
-  controls[1] = {u"BUTTON", u"\U0001F4CB &Einf\u00FCgen", 0, 0x50010301, 1, u, bottom - 6 * u, 14 * u,
+  controls[1] = {u"BUTTON", InsertButton, 0, 0x50010301, 1, u, bottom - 6 * u, 14 * u,
                  ButtonHeight(u)};
-  controls[2] = {u"BUTTON", u"Abbrechen", 0, 0x50010300, 2, 15 * u, bottom - 6 * u, 13 * u,
+  controls[2] = {u"BUTTON", CancelButton, 0, 0x50010300, 2, 15 * u, bottom - 6 * u, 13 * u,
                  ButtonHeight(u)};
 }

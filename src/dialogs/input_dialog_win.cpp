@@ -4,6 +4,7 @@
 // its own when it starts.
 #include "dialogs/input_dialog_win.h"
 
+#include "app/texts.h"
 #include "dialogs/dialogs_win.h"
 #include "dialogs/number_prompt.h"
 #include "editor/editor_win.h"
@@ -16,10 +17,6 @@ static_assert(DialogTemplateSize == sizeof(DLGTEMPLATE) + 3 * sizeof(WORD));
 
 namespace {
 
-constexpr wchar_t GoToLineCaption[] = L"Gehe zu Zeile";
-constexpr char16_t GoToLineLabel[] = u"&Zeilennummer:";
-constexpr wchar_t YearCaption[] = L"Jahreskalender";
-constexpr char16_t YearLabel[] = u"F\u00FCr das &Jahr:";
 constexpr wchar_t YearFallback[] = L"1583";
 
 // The one template buffer; only one modal dialog is open at a time. The
@@ -62,7 +59,7 @@ void FocusNumberField(HWND dialog) {
 INT_PTR CALLBACK GoToLineProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
     CreateNumberPromptControls(dialog, GoToLineLabel);
-    SetWindowTextW(dialog, GoToLineCaption);
+    SetWindowTextW(dialog, AsWide(GoToLineCaption));
     SetNumberField(dialog, LastGoToLine);
     FocusNumberField(dialog);
   } else if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
@@ -83,7 +80,7 @@ INT_PTR CALLBACK GoToLineProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
 INT_PTR CALLBACK YearProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     CreateNumberPromptControls(dialog, YearLabel);
-    SetWindowTextW(dialog, YearCaption);
+    SetWindowTextW(dialog, AsWide(YearCaption));
     SetNumberField(dialog, static_cast<int>(lParam));
     FocusNumberField(dialog);
   } else if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {

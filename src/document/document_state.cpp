@@ -1,11 +1,12 @@
 #include "document/document_state.h"
 
+#include "app/texts.h"
 #include "document/document_rules.h"
 
 TDocumentState DocumentState;
 
 std::u16string DocumentDisplayName() {
-  return DocumentState.FileName.empty() ? std::u16string(u"Unbenannt") : DocumentState.FileName;
+  return DocumentState.FileName.empty() ? std::u16string(UntitledName) : DocumentState.FileName;
 }
 
 void ApplyLoaded(TDocumentState& state, const TDecodedDocument& doc, bool fileWriteProtected) {

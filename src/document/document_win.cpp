@@ -1,14 +1,13 @@
-// What loading and saving share: the write-protection test, the file dialogs,
-// the one place that turns a file problem into a message, the encoding toggle
-// and the question about unsaved changes.
+// What loading and saving share: the write-protection test, the file dialogs
+// and the encoding toggle.
 #include "document/document_win.h"
 
 #include <commdlg.h>
 
 #include "app/main_window_win.h"
+#include "app/texts.h"
 #include "app/title_win.h"
 #include "document/document_state.h"
-#include "document/messages.h"
 #include "editor/editor_win.h"
 #include "platform/wide_win.h"
 
@@ -22,31 +21,6 @@ bool IsWriteProtected(const wchar_t* path) {
   return false;
 }
 
-std::wstring SystemReason(DWORD error) {
-  wchar_t* buffer = nullptr;
-  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                               FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-  std::wstring reason;
-  if (n > 0 && buffer) reason.assign(buffer, n);
-  if (buffer) LocalFree(buffer);
-  while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' || reason.back() == L' '))
-    reason.pop_back();
-  if (reason.empty()) reason = L"Fehler " + std::to_wstring(error);
-  return reason;
-}
-
-void ReportFileProblem(const wchar_t* headline, const wchar_t* path, std::wstring_view detail, UINT icon) {
-  std::wstring text = headline;
-  text += L"\r\n";
-  text += path;
-  if (!detail.empty()) {
-    text += L"\r\n\r\n";
-    text += detail;
-  }
-  MessageBoxW(MainWindow, text.c_str(), ZibCaption, MB_OK | icon);
-}
-
 bool AskFileName(HWND owner, bool save, const wchar_t* filter, const wchar_t* title,
                  wchar_t (&name)[DialogBufferSize]) {
   OPENFILENAMEW ofn{};
@@ -58,7 +32,7 @@ bool AskFileName(HWND owner, bool save, const wchar_t* filter, const wchar_t* ti
   ofn.nMaxFile = DialogBufferSize;
   ofn.lpstrTitle = title;
   if (save) {
-    ofn.lpstrDefExt = DefaultExtension;
+    ofn.lpstrDefExt = AsWide(DefaultExtension);
     ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
     return GetSaveFileNameW(&ofn) != FALSE;
   }

@@ -35,10 +35,3 @@ constexpr int DialogBufferSize = 260;
 bool AskFileName(HWND owner, bool save, const wchar_t* filter, const wchar_t* title,
                  wchar_t (&name)[DialogBufferSize]);
 
-// The system's text for an error code, without the closing line break.
-std::wstring SystemReason(DWORD error);
-
-// A message box with the caption "Z·i·b": headline, the path on the next line,
-// then the detail (when given) after a blank line.
-void ReportFileProblem(const wchar_t* headline, const wchar_t* path, std::wstring_view detail,
-                       UINT icon = MB_ICONERROR);

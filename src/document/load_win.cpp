@@ -6,12 +6,13 @@
 #include "app/appearance_win.h"
 #include "app/commands.h"
 #include "app/main_window_win.h"
+#include "app/report_win.h"
 #include "app/shared_win.h"
+#include "app/texts.h"
 #include "app/title_win.h"
 #include "document/document_rules.h"
 #include "document/document_state.h"
 #include "document/document_win.h"
-#include "document/messages.h"
 #include "editor/editor_win.h"
 #include "platform/memory.h"
 #include "platform/wide_win.h"
@@ -25,13 +26,13 @@ constexpr std::size_t EditorTextLimit = 0x7FFFFFFE;
 bool ReadWholeFile(const wchar_t* path, DWORD attributes, std::string& bytes) {
   HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, attributes, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    ReportFileProblem(CannotReadText, path, SystemReason(GetLastError()));
+    ReportFileError(CannotReadText, path, GetLastError());
     return false;
   }
   bool ok = false;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file, &size)) {
-    ReportFileProblem(CannotReadText, path, SystemReason(GetLastError()));
+    ReportFileError(CannotReadText, path, GetLastError());
   } else if (static_cast<std::uint64_t>(size.QuadPart) > MaxDocumentBytes) {
     ReportFileProblem(TooLargeText, path, L"");
   } else if (!TryResize(bytes, static_cast<std::size_t>(size.QuadPart))) {
@@ -43,7 +44,7 @@ bool ReadWholeFile(const wchar_t* path, DWORD attributes, std::string& bytes) {
       DWORD part = bytes.size() - done > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size() - done);
       DWORD got = 0;
       if (!ReadFile(file, bytes.data() + done, part, &got, nullptr)) {
-        ReportFileProblem(CannotReadText, path, SystemReason(GetLastError()));
+        ReportFileError(CannotReadText, path, GetLastError());
         ok = false;
         break;
       }
@@ -76,7 +77,7 @@ void AdoptLoaded(HWND editor, const wchar_t* path, const TDecodedDocument& doc, 
 }
 
 void WarnIfCut(const wchar_t* path, const TDecodedDocument& doc) {
-  if (doc.CutAtZero) ReportFileProblem(ZeroBytesHeadline, path, ZeroBytesDetail, MB_ICONWARNING);
+  if (doc.CutAtZero) ReportFileProblem(ZeroBytesHeadline, path, AsWide(ZeroBytesDetail), MB_ICONWARNING);
 }
 
 void OpenLoaded(const wchar_t* path) {
@@ -111,13 +112,13 @@ bool LoadDocument(HWND editor, const wchar_t* path) {
 
 void OpenDocument(HWND owner, HWND editor) {
   wchar_t name[DialogBufferSize] = L"";
-  if (!AskFileName(owner, false, OpenFilter, nullptr, name)) return;
+  if (!AskFileName(owner, false, AsWide(OpenFilter), nullptr, name)) return;
   if (LoadDocument(editor, name)) OpenLoaded(name);
 }
 
 void OpenDosDocument(HWND owner, HWND editor) {
   wchar_t name[DialogBufferSize] = L"";
-  if (!AskFileName(owner, false, DosFilter, DosOpenTitle, name)) return;
+  if (!AskFileName(owner, false, AsWide(DosFilter), AsWide(DosOpenTitle), name)) return;
   std::string bytes;
   if (!ReadWholeFile(name, 0, bytes)) return;
   TDecodedDocument doc;

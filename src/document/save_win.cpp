@@ -6,12 +6,13 @@
 #include <windows.h>
 
 #include "app/main_window_win.h"
+#include "app/report_win.h"
 #include "app/shared_win.h"
+#include "app/texts.h"
 #include "app/title_win.h"
 #include "document/document_rules.h"
 #include "document/document_state.h"
 #include "document/document_win.h"
-#include "document/messages.h"
 #include "editor/editor_win.h"
 #include "platform/wide_win.h"
 
@@ -79,7 +80,7 @@ DWORD WriteFileSafely(const wchar_t* path, const std::string& bytes) {
 bool WriteOrReport(const wchar_t* path, const std::string& bytes) {
   DWORD error = WriteFileSafely(path, bytes);
   if (error == ERROR_SUCCESS) return true;
-  ReportFileProblem(CannotWriteText, path, SystemReason(error));
+  ReportFileError(CannotWriteText, path, error);
   return false;
 }
 
@@ -102,7 +103,7 @@ bool WriteDocument(HWND editor, const wchar_t* path) {
   std::u16string_view name = AsUtf16(path);
   bool utf8 = SaveStartsAsUtf8(DocumentState.Encoding, DocumentState.EncodingSource, name);
   if (!utf8 && NeedsUnicode(text) &&
-      MessageBoxW(MainWindow, UnicodePromptText, UnicodePromptCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+      MessageBoxW(MainWindow, AsWide(UnicodePromptText), AsWide(UnicodePromptCaption), MB_YESNO | MB_ICONQUESTION) == IDYES)
     utf8 = true;
   BeginWork();
   std::string bytes;
@@ -126,7 +127,7 @@ void SaveDocument(HWND owner, HWND editor) {
 
 void SaveDocumentAs(HWND owner, HWND editor) {
   wchar_t name[DialogBufferSize] = L"";
-  if (!AskFileName(owner, true, SaveFilter, nullptr, name)) return;
+  if (!AskFileName(owner, true, AsWide(SaveFilter), nullptr, name)) return;
   if (!WriteDocument(editor, name)) return;
   ApplyNamed(DocumentState, AsUtf16(name));
   UpdateTitle();
@@ -135,13 +136,13 @@ void SaveDocumentAs(HWND owner, HWND editor) {
 
 void SaveDosDocument(HWND owner, HWND editor) {
   wchar_t name[DialogBufferSize] = L"";
-  if (!AskFileName(owner, true, DosFilter, DosSaveTitle, name)) return;
+  if (!AskFileName(owner, true, AsWide(DosFilter), AsWide(DosSaveTitle), name)) return;
   bool replaced = false;
   std::u16string text;
   std::string bytes;
   if (!GetEditorText(text) || !EncodeDos437(text, bytes, replaced)) return ReportOutOfMemory();
   std::u16string().swap(text);
-  if (replaced && MessageBoxW(MainWindow, DosSavePromptText, ZibCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
+  if (replaced && MessageBoxW(MainWindow, AsWide(DosSavePromptText), AsWide(ZibCaption), MB_YESNO | MB_ICONWARNING) != IDYES)
     return;
   if (!WriteOrReport(name, bytes)) return;
   ApplyNamed(DocumentState, AsUtf16(name));
@@ -152,8 +153,8 @@ void SaveDosDocument(HWND owner, HWND editor) {
 // lets the caller go on.
 bool ConfirmDiscardChanges(HWND owner) {
   if (!DocumentState.Modified) return true;
-  std::wstring text = SaveChangesBefore + ToWide(DocumentDisplayName()) + SaveChangesAfter;
-  switch (MessageBoxW(owner, text.c_str(), ZibCaption, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+  std::wstring text = AsWide(SaveChangesBefore) + ToWide(DocumentDisplayName()) + AsWide(SaveChangesAfter);
+  switch (MessageBoxW(owner, text.c_str(), AsWide(ZibCaption), MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
       SaveDocument(owner, EditorWindow());
       return !DocumentState.Modified;

@@ -2,6 +2,7 @@
 
 #include "app/appearance_win.h"
 #include "app/main_window_win.h"
+#include "app/report_win.h"
 #include "app/shared_win.h"
 #include "app/title_win.h"
 #include "editor/control_chars_win.h"

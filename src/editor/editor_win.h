@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-constexpr int EditorId = 1001;
+#include "app/window_ids.h"
 
 extern bool InsertMode;  // false: overwrite mode
 extern bool WordWrap;

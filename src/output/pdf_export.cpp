@@ -1,6 +1,7 @@
 #include "output/pdf_export.h"
 
 #include "app/shared.h"
+#include "app/texts.h"
 #include "document/encoding.h"
 #include "output/print.h"
 #include "platform/memory.h"
@@ -106,8 +107,7 @@ std::u16string PdfCommandLine(TPdfPass pass, const TPdfJob& job) {
 }
 
 std::u16string PdfFailureMessage(std::u16string_view doc) {
-  return u"Der PDF-Export von\r\n" + std::u16string(doc) +
-         u"\r\nist fehlgeschlagen.\r\n\r\n(Cpdf blockiert gewisse Unicode Zeichen)";
+  return PdfFailureBefore + std::u16string(doc) + PdfFailureAfter;
 }
 
 bool TempUtf8Bytes(std::u16string_view text, std::string& bytes) {

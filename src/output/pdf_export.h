@@ -66,14 +66,6 @@ bool TempUtf8Bytes(std::u16string_view text, std::string& bytes);
 // Whether a temporary file may be deleted: only a name containing ".utf8".
 bool IsTempUtf8Name(std::u16string_view path);
 
-// The export's messages and captions.
-inline constexpr char16_t NothingToExportText[] = u"Nichts zum Exportieren vorhanden.";
-inline constexpr char16_t NotSavedText[] = u"Nicht gespeicherte Datei.\r\nPDF-Export nicht möglich.";
-
-// Why a document cannot be exported (one of the two texts above), or null
+// Why a document cannot be exported (NothingToExportText or NotSavedText), or null
 // when it can: it must hold text and be saved under a name.
 const char16_t* ExportProblem(std::size_t textLength, bool modified, bool named);
-constexpr char16_t CpdfCaption[] = u"Z·i·b: PDF-Export (via CPDF)";
-constexpr char16_t WriterCaption[] = u"Z·i·b: PDF-Export (via LibreOffice)";
-constexpr char16_t FailureCaption[] = u"Z·i·b: PDF-Export";
-constexpr char16_t WriterBusyText[] = u"LibreOffice erstellt PDF . . .";

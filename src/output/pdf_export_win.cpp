@@ -4,7 +4,9 @@
 #include <shellapi.h>
 
 #include "app/appearance_win.h"
+#include "app/report_win.h"
 #include "app/shared_win.h"
+#include "app/texts.h"
 #include "document/document_state.h"
 #include "editor/editor_win.h"
 #include "output/output_win.h"
@@ -16,7 +18,6 @@ wchar_t CpdfPath[ConverterPathSize] = L"";
 
 namespace {
 
-const wchar_t PassTitle[] = L"PDF Export...";
 constexpr WORD HiddenFill = 0x4E;  // yellow on red
 constexpr WORD ShownFill = 7;
 
@@ -80,7 +81,7 @@ void DeleteTempUtf8(const std::u16string& path) {
 
 // Every pass runs in the document's folder, where LibreOffice writes its PDF.
 int Run(TPdfPass pass, const TPdfJob& job, WORD show, WORD fill) {
-  return RunAndWait(PdfCommandLine(pass, job), PassTitle, show, fill, job.Folder);
+  return RunAndWait(PdfCommandLine(pass, job), AsWide(PassTitle), show, fill, job.Folder);
 }
 
 // True when the document can be exported; otherwise false after the message
@@ -90,7 +91,7 @@ bool Exportable(HWND owner, const char16_t* caption) {
   const char16_t* problem = ExportProblem(length > 0 ? static_cast<std::size_t>(length) : 0, DocumentState.Modified,
                                           !DocumentState.FileName.empty());
   if (!problem) return true;
-  MessageBoxW(owner, AsWide(problem), AsWide(caption), MB_ICONWARNING);
+  ReportProblem(owner, caption, problem, L"", L"", MB_ICONWARNING);
   return false;
 }
 
@@ -166,7 +167,7 @@ bool ExportPdfViaCpdf(HWND owner) {
   }
   if (Run(TypesetPass, job, SW_HIDE, HiddenFill) != 0) {
     std::u16string message = PdfFailureMessage(job.Doc);
-    MessageBoxW(owner, AsWide(message.c_str()), AsWide(FailureCaption), MB_ICONWARNING);
+    ReportProblem(owner, FailureCaption, message.c_str(), L"", L"", MB_ICONWARNING);
     DeleteTempUtf8(job.Txt);
     return false;
   }
@@ -183,7 +184,7 @@ bool ExportPdfViaLibreOffice(HWND owner) {
   if (!Exportable(owner, WriterCaption)) return false;
   TPdfJob job = PdfJob(DocumentState.FileName, AsUtf16(CpdfPath), AsUtf16(SwriterPath),
                        DocumentState.Encoding == Dos437);
-  BeginBusy(AsWide(WriterBusyText));
+  BeginBusy(WriterBusyText);
   bool done = false;
   if (Run(WriterPass, job, SW_SHOWNORMAL, ShownFill) == 0) {
     if (FileExists(CpdfPath))

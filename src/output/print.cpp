@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/texts.h"
 #include "platform/memory.h"
 
 TPrintFont PrintFontFor(TPrintMode mode, bool aptosInstalled) {
@@ -87,7 +88,7 @@ std::u16string_view BaseName(std::u16string_view path) {
 }
 
 std::u16string PrintJobName(std::u16string_view fileName) {
-  if (fileName.empty()) return u"Unbenannt";
+  if (fileName.empty()) return UntitledName;
   return std::u16string(BaseName(fileName).substr(0, 259));
 }
 

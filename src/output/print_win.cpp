@@ -6,6 +6,7 @@
 #include "app/appearance_win.h"
 #include "app/main_window_win.h"
 #include "app/registry_win.h"
+#include "app/report_win.h"
 #include "app/shared_win.h"
 #include "document/document_state.h"
 #include "editor/editor_win.h"

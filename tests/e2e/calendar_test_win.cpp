@@ -6,13 +6,10 @@
 
 #include "dialogs/calendar.h"
 #include "driver_win.h"
-#include "text_helpers_win.h"
 
 namespace {
 
-std::wstring W(std::u16string_view s) { return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size()); }
-
-std::wstring ThreeMonthsOf(const SYSTEMTIME& day) { return W(ThreeMonthsAround(day.wYear, day.wMonth)); }
+std::wstring ThreeMonthsOf(const SYSTEMTIME& day) { return ToWide(ThreeMonthsAround(day.wYear, day.wMonth)); }
 
 }  // namespace
 
@@ -44,17 +41,17 @@ TEST_CASE("Ctrl+Shift+K inserts the year typed into the prompt; cancelling inser
   SYSTEMTIME today{};
   GetLocalTime(&today);
   REQUIRE(Keys(zib, L"Ctrl+Shift+K"));
-  HWND prompt = WaitForDialog(zib, DefaultWaitMs, L"Jahreskalender");
+  HWND prompt = WaitForDialog(zib, DefaultWaitMs, ToWide(YearCaption));
   REQUIRE(prompt != nullptr);
   CHECK(DialogItemText(prompt, 100) == std::to_wstring(today.wYear));
   REQUIRE(SetDialogItemText(prompt, 100, L"2024"));
   REQUIRE(PressButton(prompt, IDOK));
-  std::wstring year = L"x" + W(YearCalendar(2024));
+  std::wstring year = L"x" + ToWide(YearCalendar(2024));
   CHECK(WaitUntil([&] { return EditorText(zib) == year; }));
   CHECK(SelectionBecomes(zib, 1 + 2388, 1 + 2388));
 
   REQUIRE(Keys(zib, L"Ctrl+Shift+K"));
-  prompt = WaitForDialog(zib, DefaultWaitMs, L"Jahreskalender");
+  prompt = WaitForDialog(zib, DefaultWaitMs, ToWide(YearCaption));
   REQUIRE(prompt != nullptr);
   REQUIRE(PressButton(prompt, IDCANCEL));
   REQUIRE(WaitForWindowGone(prompt));

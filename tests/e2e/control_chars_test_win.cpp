@@ -7,7 +7,6 @@
 #include "app/commands.h"
 #include "driver_win.h"
 #include "editor/control_chars_win.h"
-#include "text_helpers_win.h"
 
 namespace {
 

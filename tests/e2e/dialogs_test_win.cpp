@@ -11,28 +11,15 @@
 #include "dialogs/char_table.h"
 #include "dialogs/dialog_template.h"
 #include "driver_win.h"
-#include "text_helpers_win.h"
 
 namespace {
 
-std::wstring W(std::u16string_view s) { return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size()); }
-
-const std::wstring GoToLineCaption = L"Gehe zu Zeile";
-const std::wstring AnsiTableCaption = L"Zeichentabelle";
-const std::wstring OemTableCaption = L"OEM-Zeichentabelle";
-
-std::wstring ChordOf(unsigned short id) {
-  for (const TShortcut& s : ShortcutEntries())
-    if (s.Id == id) return W(ShortcutText(s));
-  return L"";
-}
-
 // Presses the command's shortcut and waits for its dialog.
-HWND OpenDialog(TZib& zib, unsigned short id, const std::wstring& caption) {
+HWND OpenDialog(TZib& zib, unsigned short id, const char16_t* caption) {
   std::wstring chord = ChordOf(id);
   REQUIRE(!chord.empty());
   REQUIRE(Keys(zib, chord));
-  HWND dialog = WaitForDialog(zib, DefaultWaitMs, caption);
+  HWND dialog = WaitForDialog(zib, DefaultWaitMs, ToWide(caption));
   REQUIRE(dialog != nullptr);
   return dialog;
 }
@@ -76,7 +63,7 @@ TEST_CASE("Ctrl+G: first shows 0, moves to the line's start, remembers the entry
   HWND dialog = OpenDialog(zib, CmdGoToLine, GoToLineCaption);
   CHECK(DialogItemText(dialog, NumberFieldId) == L"0");
   CHECK(DialogItemText(dialog, IDOK) == L"&Ok");
-  CHECK(DialogItemText(dialog, IDCANCEL) == L"Abbrechen");
+  CHECK(DialogItemText(dialog, IDCANCEL) == ToWide(CancelButton));
   CHECK(!IsWindowEnabled(zib.Main));
   SaveScreenshot(dialog, L"goto-line");
   // The field has the focus with its text selected: typing replaces it, Enter confirms.
@@ -150,7 +137,7 @@ TEST_CASE("F4: opens on A, type-to-find, Enter inserts the character alone; one 
   REQUIRE(list != nullptr);
   CHECK(Ask(list, LB_GETCOUNT) == 428);
   CHECK(SelectedRow(dialog) == FirstAnsiTableIndex);
-  CHECK(DialogItemText(dialog, IDOK) == L"\U0001F4CB &Einf\u00FCgen");
+  CHECK(DialogItemText(dialog, IDOK) == ToWide(InsertButton));
   // The list is navy on white whatever the editor's dark mode.
   RECT area{};
   GetClientRect(list, &area);
@@ -240,7 +227,7 @@ TEST_CASE("Shift+F4: the OEM table, its own remembered row, a double-click inser
 TEST_CASE("the year prompt: entries outside 1583..9999 reset the field to 1583 and keep it open") {
   TZib zib;
   REQUIRE(StartZib(zib));
-  HWND prompt = OpenDialog(zib, CmdCalendarYear, L"Jahreskalender");
+  HWND prompt = OpenDialog(zib, CmdCalendarYear, YearCaption);
   for (const wchar_t* entry : {L"1582", L"10000", L"0", L"", L"19a4", L"-2000"}) {
     CAPTURE(std::wstring(entry));
     REQUIRE(SetDialogItemText(prompt, NumberFieldId, entry));
@@ -251,21 +238,21 @@ TEST_CASE("the year prompt: entries outside 1583..9999 reset the field to 1583 a
   CHECK(EditorLength(zib) == 0);
   REQUIRE(PressButton(prompt, IDOK));  // now 1583 itself
   REQUIRE(WaitForWindowGone(prompt));
-  CHECK(WaitUntil([&] { return EditorText(zib) == W(YearCalendar(1583)); }, 5000));
+  CHECK(WaitUntil([&] { return EditorText(zib) == ToWide(YearCalendar(1583)); }, 5000));
 
   SetEditorText(zib, L"");
-  prompt = OpenDialog(zib, CmdCalendarYear, L"Jahreskalender");
+  prompt = OpenDialog(zib, CmdCalendarYear, YearCaption);
   REQUIRE(SetDialogItemText(prompt, NumberFieldId, L"9999"));
   REQUIRE(Keys(zib, L"Enter"));
   REQUIRE(WaitForWindowGone(prompt));
-  CHECK(WaitUntil([&] { return EditorText(zib) == W(YearCalendar(9999)); }, 5000));
+  CHECK(WaitUntil([&] { return EditorText(zib) == ToWide(YearCalendar(9999)); }, 5000));
 
   // Escape and the close box insert nothing.
   SetEditorText(zib, L"");
-  prompt = OpenDialog(zib, CmdCalendarYear, L"Jahreskalender");
+  prompt = OpenDialog(zib, CmdCalendarYear, YearCaption);
   REQUIRE(Keys(zib, L"Escape"));
   REQUIRE(WaitForWindowGone(prompt));
-  prompt = OpenDialog(zib, CmdCalendarYear, L"Jahreskalender");
+  prompt = OpenDialog(zib, CmdCalendarYear, YearCaption);
   PostMessageW(prompt, WM_SYSCOMMAND, SC_CLOSE, 0);
   REQUIRE(WaitForWindowGone(prompt));
   REQUIRE(WaitForInputHandled(zib));

@@ -4,12 +4,11 @@
 #include <doctest/doctest.h>
 
 #include "app/commands.h"
-#include "document/messages.h"
 #include "driver_win.h"
 
 namespace {
 
-const std::wstring Caption = L"Z·i·b";
+const std::wstring Caption = ToWide(ZibCaption);
 
 std::wstring Folder() { return ScratchFolder(L"documents"); }
 
@@ -38,7 +37,7 @@ std::string Bytes(const std::wstring& path) {
 }
 
 std::wstring TitleOf(const std::wstring& path, bool modified = false, bool locked = false) {
-  return path + (modified ? L" *" : L"") + (locked ? L" 🔒" : L"") + L" - Z·i·b";
+  return path + (modified ? L" *" : L"") + (locked ? L" 🔒" : L"") + ToWide(TitleSuffix);
 }
 
 bool TitleBecomes(TZib& zib, const std::wstring& title) {
@@ -137,7 +136,7 @@ TEST_CASE("documents: saved unchanged, a file keeps its bytes; UTF-8 always carr
   std::wstring ansi = Copy(folder, "ansi1252.txt");
   Open(zib, ansi);
   REQUIRE(Keys(zib, L"Ctrl+S"));
-  Answer(zib, UnicodePromptCaption, UnicodePromptText, IDNO);
+  Answer(zib, ToWide(UnicodePromptCaption), ToWide(UnicodePromptText), IDNO);
   CHECK(Bytes(ansi) == Sample("ansi1252.txt"));
   // UTF-8 read without the mark is written with it, line feeds as CR LF, and
   // the status line says so.
@@ -176,7 +175,7 @@ TEST_CASE("documents: a new text is saved as ANSI until it needs Unicode, then a
   CHECK(StatusEndsWith(zib, L"Encoding: ANSI"));
   REQUIRE(Type(zib, L"Ā"));
   REQUIRE(Keys(zib, L"Ctrl+S"));
-  Answer(zib, UnicodePromptCaption, UnicodePromptText, IDYES);
+  Answer(zib, ToWide(UnicodePromptCaption), ToWide(UnicodePromptText), IDYES);
   REQUIRE(TitleBecomes(zib, TitleOf(path)));
   CHECK(Bytes(path) == "\xEF\xBB\xBF" "a\xC3\xA4\xC4\x80");
   CHECK(StatusEndsWith(zib, L"Encoding: UTF-8 BOM"));
@@ -208,12 +207,12 @@ TEST_CASE("documents: a file that cannot be read changes nothing and says so") {
   HANDLE hold = CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   REQUIRE(hold != INVALID_HANDLE_VALUE);
   REQUIRE(DropFiles(zib, {locked}));
-  Answer(zib, Caption, std::wstring(CannotReadText) + L"\r\n" + locked, IDOK);
+  Answer(zib, Caption, ToWide(CannotReadText) + L"\r\n" + locked, IDOK);
   CloseHandle(hold);
   // Gone before it could be read.
   std::wstring gone = folder + L"\\weg.txt";
   REQUIRE(DropFiles(zib, {gone}));
-  Answer(zib, Caption, std::wstring(CannotReadText) + L"\r\n" + gone, IDOK);
+  Answer(zib, Caption, ToWide(CannotReadText) + L"\r\n" + gone, IDOK);
   // Larger than 32-bit sizes hold (a sparse file: nothing is written).
   std::wstring huge = folder + L"\\riesig.txt";
   HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -225,7 +224,7 @@ TEST_CASE("documents: a file that cannot be read changes nothing and says so") {
   CHECK(sized);
   if (sized) {
     REQUIRE(DropFiles(zib, {huge}));
-    Answer(zib, Caption, std::wstring(TooLargeText) + L"\r\n" + huge, IDOK);
+    Answer(zib, Caption, ToWide(TooLargeText) + L"\r\n" + huge, IDOK);
   }
   DeleteFileW(huge.c_str());
   CHECK(Title(zib) == TitleOf(shown));
@@ -241,12 +240,12 @@ TEST_CASE("documents: a save that fails keeps the text modified and the old file
   REQUIRE(Type(zib, L"neu "));
   REQUIRE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
   REQUIRE(Keys(zib, L"Ctrl+S"));
-  Answer(zib, Caption, std::wstring(CannotWriteText) + L"\r\n" + path + L"\r\n\r\n", IDOK);
+  Answer(zib, Caption, ToWide(CannotWriteText) + L"\r\n" + path + L"\r\n\r\n", IDOK);
   CHECK(Title(zib) == TitleOf(path, true));
   CHECK(Bytes(path) == "plain ASCII\r\n");
   // Closing still asks, since the text is not saved.
   REQUIRE(PostClose(zib));
-  Answer(zib, Caption, L"Änderungen an\r\n" + path + L"\r\nspeichern?", IDCANCEL);
+  Answer(zib, Caption, ToWide(SaveChangesBefore) + path + ToWide(SaveChangesAfter), IDCANCEL);
   CHECK(IsRunning(zib));
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   // Save as to a read-only file fails the same way and keeps the old name.
@@ -267,7 +266,7 @@ TEST_CASE("documents: a save that fails keeps the text modified and the old file
     return box != nullptr;
   });
   REQUIRE(box != nullptr);
-  CHECK(MessageText(box).substr(0, wcslen(CannotWriteText)) == CannotWriteText);
+  CHECK(MessageText(box).starts_with(ToWide(CannotWriteText)));
   PressButton(box, IDOK);
   CHECK(TitleBecomes(zib, TitleOf(path, true)));
   CHECK(Bytes(other) == Sample("utf8_bom.txt"));
@@ -279,7 +278,7 @@ TEST_CASE("documents: zero bytes are reported and the file opens write-protected
   TZib zib;
   REQUIRE(StartZib(zib));
   REQUIRE(DropFiles(zib, {path}));
-  Answer(zib, Caption, std::wstring(ZeroBytesHeadline) + L"\r\n" + path, IDOK, L"documents-zero-bytes");
+  Answer(zib, Caption, ToWide(ZeroBytesHeadline) + L"\r\n" + path, IDOK, L"documents-zero-bytes");
   CHECK(TitleBecomes(zib, TitleOf(path, false, true)));
   CHECK(EditorText(zib) == L"vorher");
   // A plain save asks for a new name instead of cutting the file.
@@ -309,7 +308,7 @@ TEST_CASE("documents: MS-DOS open keeps line feeds; MS-DOS save asks about chara
   TZib zib;
   REQUIRE(StartZib(zib));
   REQUIRE(PostCommand(zib, CmdOpenDos));
-  HWND dialog = WaitForDialog(zib, DefaultWaitMs, DosOpenTitle);
+  HWND dialog = WaitForDialog(zib, DefaultWaitMs, ToWide(DosOpenTitle));
   REQUIRE(dialog != nullptr);
   REQUIRE(AnswerFileDialog(dialog, path));
   REQUIRE(TitleBecomes(zib, TitleOf(path)));
@@ -322,18 +321,18 @@ TEST_CASE("documents: MS-DOS open keeps line feeds; MS-DOS save asks about chara
   std::wstring target = folder + L"\\dos.txt";
   // Ctrl+S of an MS-DOS document goes to the MS-DOS save dialog.
   REQUIRE(Keys(zib, L"Ctrl+S"));
-  dialog = WaitForDialog(zib, DefaultWaitMs, DosSaveTitle);
+  dialog = WaitForDialog(zib, DefaultWaitMs, ToWide(DosSaveTitle));
   REQUIRE(dialog != nullptr);
   REQUIRE(AnswerFileDialog(dialog, target));
-  Answer(zib, Caption, DosSavePromptText, IDNO);
+  Answer(zib, Caption, ToWide(DosSavePromptText), IDNO);
   CHECK(GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES);
   CHECK(Title(zib) == TitleOf(path, true));
 
   REQUIRE(PostCommand(zib, CmdSaveDos));
-  dialog = WaitForDialog(zib, DefaultWaitMs, DosSaveTitle);
+  dialog = WaitForDialog(zib, DefaultWaitMs, ToWide(DosSaveTitle));
   REQUIRE(dialog != nullptr);
   REQUIRE(AnswerFileDialog(dialog, target));
-  Answer(zib, Caption, DosSavePromptText, IDYES);
+  Answer(zib, Caption, ToWide(DosSavePromptText), IDYES);
   REQUIRE(TitleBecomes(zib, TitleOf(target)));
   CHECK(Bytes(target) == "ABC D \x81\n?");
 }
@@ -343,7 +342,7 @@ TEST_CASE("documents: unsaved changes are asked about before New, Open and a dro
   TZib zib;
   REQUIRE(StartZib(zib));
   REQUIRE(Type(zib, L"Text"));
-  const std::wstring prompt = L"Änderungen an\r\nUnbenannt\r\nspeichern?";
+  const std::wstring prompt = ToWide(SaveChangesBefore) + ToWide(UntitledName) + ToWide(SaveChangesAfter);
   REQUIRE(Keys(zib, L"Ctrl+N"));
   Answer(zib, Caption, prompt, IDCANCEL);
   CHECK(EditorText(zib) == L"Text");
@@ -384,7 +383,7 @@ TEST_CASE("documents: a save that runs out of disk space leaves the old file who
   REQUIRE(Type(zib, L"x"));  // the text above came without a change notification
   REQUIRE(TitleBecomes(zib, TitleOf(path, true)));
   REQUIRE(Keys(zib, L"Ctrl+S"));
-  Answer(zib, Caption, std::wstring(CannotWriteText) + L"\r\n" + path + L"\r\n\r\n", IDOK,
+  Answer(zib, Caption, ToWide(CannotWriteText) + L"\r\n" + path + L"\r\n\r\n", IDOK,
          L"documents-disk-full");
   CHECK(Title(zib) == TitleOf(path, true));
   CHECK(Bytes(path) == old);

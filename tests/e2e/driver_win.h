@@ -2,17 +2,28 @@
 // commands, answers message boxes and reads what the program shows.
 // Every wait has a time-out, and a started program is ended when its record
 // goes out of scope, so a failing test never leaves a process behind.
+// Its sections live in driver_process_win.cpp (paths, start and end, the
+// probe's requests, the prefix's registry), driver_input_win.cpp (keys,
+// commands, text put into the editor), driver_dialogs_win.cpp and
+// driver_screen_win.cpp (what the windows show, pictures).
 #pragma once
 
 #include <windows.h>
+#include <dlgs.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/texts.h"
+#include "app/window_ids.h"
+#include "platform/wide_win.h"
+
 struct TProbeBlock;
 
 constexpr DWORD DefaultWaitMs = 10000;
+// The search field of the find and replace dialogs.
+constexpr int FindWhatFieldId = edt1;
 
 // One running program under test.
 struct TZib {
@@ -46,7 +57,7 @@ bool ReadFileBytes(const std::wstring& path, std::string& bytes);
 // --- Start and end -----------------------------------------------------------
 
 // Starts `program` (default Zib.exe) with the arguments, waits for a visible
-// ZibClass window of that process and hooks the probe into its thread.
+// MainWindowClass window of that process and hooks the probe into its thread.
 bool StartZib(TZib& zib, std::wstring_view arguments = L"", std::wstring_view workFolder = L"",
               DWORD timeoutMs = 20000);
 // The same for any program, waiting for a visible top-level window of `windowClass`.
@@ -76,6 +87,22 @@ bool WaitForInputHandled(TZib& zib, DWORD timeoutMs = DefaultWaitMs);
 // Front, keys, wait: the usual way a test presses something.
 bool Keys(TZib& zib, std::wstring_view chord);
 bool Type(TZib& zib, std::wstring_view text);
+// The chord of a command as the program's shortcut table has it
+// ("Ctrl+Shift+U"); empty when the command has no shortcut.
+std::wstring ChordOf(unsigned short id);
+// Presses the command's shortcut as Keys does; false when it has none.
+bool PressCommand(TZib& zib, unsigned short id);
+
+// Text and selection put into the editor directly, without typing.
+// WM_SETTEXT, as a paste would; true once the editor holds the text.
+bool SetEditorText(TZib& zib, const std::wstring& text, UINT timeoutMs = 20000);
+// Through the clipboard and Ctrl+V, for long texts (a WM_SETTEXT of more
+// than a million units from another process ends the receiving process
+// under Wine); true once the editor holds the text.
+bool PasteIntoEditor(TZib& zib, const std::wstring& text, DWORD timeoutMs = 120000);
+void SelectInEditor(TZib& zib, DWORD start, DWORD end);
+// The text, then the selection start..end; true once the editor shows both.
+bool PutText(TZib& zib, const std::wstring& text, DWORD start, DWORD end);
 
 // Posts WM_COMMAND with the id to the main window (and does not wait).
 bool PostCommand(TZib& zib, unsigned short id);
@@ -109,12 +136,18 @@ LONG ScreenErases(const TZib& zib);
 std::wstring WindowText(HWND window);
 std::wstring WindowClass(HWND window);
 std::wstring Title(const TZib& zib);
-HWND Editor(const TZib& zib);      // child 1001
-HWND StatusLine(const TZib& zib);  // child 999
+HWND Editor(const TZib& zib);      // child EditorId
+HWND StatusLine(const TZib& zib);  // child StatusId
 std::wstring EditorText(const TZib& zib);
 std::wstring StatusText(const TZib& zib);
+// The editor's length in units (GetWindowTextLengthW answers 0 across
+// processes under Wine; the message itself is answered); -1 when it is not.
+long EditorLength(TZib& zib, UINT timeoutMs = 20000);
 // The editor's selection (EM_GETSEL, asked inside the program: 32-bit positions).
 bool EditorSelection(TZib& zib, DWORD& start, DWORD& end);
+// Wait until the editor shows that text, or that selection.
+bool TextBecomes(TZib& zib, const std::wstring& text, DWORD timeoutMs = 5000);
+bool SelectionBecomes(TZib& zib, DWORD start, DWORD end, DWORD timeoutMs = 5000);
 LONG_PTR WindowStyle(HWND window);
 // The caret rectangle of Zib's thread (client coordinates of its window).
 bool CaretRect(const TZib& zib, RECT& rect);
@@ -165,6 +198,14 @@ HWND FileNameField(HWND dialog);
 bool AnswerFileDialog(HWND dialog, std::wstring_view path);
 // Waits until the window is gone.
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = DefaultWaitMs);
+// The open find or replace dialog (the one with the search field), nullptr
+// when none is; `count` takes how many are open.
+HWND FindOpenDialog(TZib& zib, int* count = nullptr);
+// How many find or replace dialogs are open once the input so far is handled.
+int FindDialogCount(TZib& zib);
+HWND WaitForFindDialog(TZib& zib);
+// True when the keyboard focus of Zib's thread is the window or inside it.
+bool FocusIsIn(TZib& zib, HWND window);
 
 // --- Pictures ------------------------------------------------------------------
 

@@ -6,20 +6,18 @@
 #include <string>
 
 #include "driver_win.h"
-#include "text_helpers_win.h"
 
 namespace {
 
-// Items of the common find and replace dialogs.
-constexpr int SearchField = 0x480;
-constexpr int ReplaceField = 0x481;
-constexpr int WholeWordBox = 0x410;
-constexpr int MatchCaseBox = 0x411;
-constexpr int DownButton = 0x421;
-constexpr int ReplaceButton = 0x400;
-constexpr int ReplaceAllButton = 0x401;
+// The controls of the system's find and replace dialogs (dlgs.h).
+constexpr int ReplaceField = edt2;
+constexpr int WholeWordBox = chx1;
+constexpr int MatchCaseBox = chx2;
+constexpr int DownButton = rad2;
+constexpr int ReplaceButton = psh1;
+constexpr int ReplaceAllButton = psh2;
 
-const std::wstring NotFound = L"Text nicht gefunden.";
+const std::wstring NotFound = ToWide(NotFoundText);
 
 // Opens a dialog with the keys and fills its search (and replacement) text.
 HWND OpenDialog(TZib& zib, std::wstring_view keys, std::wstring_view search,
@@ -27,7 +25,7 @@ HWND OpenDialog(TZib& zib, std::wstring_view keys, std::wstring_view search,
   REQUIRE(Keys(zib, keys));
   HWND dialog = WaitForFindDialog(zib);
   REQUIRE(dialog != nullptr);
-  REQUIRE(SetDialogItemText(dialog, SearchField, search));
+  REQUIRE(SetDialogItemText(dialog, FindWhatFieldId, search));
   if (GetDlgItem(dialog, ReplaceField)) REQUIRE(SetDialogItemText(dialog, ReplaceField, replacement));
   return dialog;
 }
@@ -67,7 +65,7 @@ TEST_CASE("find: matches are selected left to right, the search never wraps, F3 
   CHECK(SelectionBecomes(zib, 0, 2));
   // The next search starts at 2: nothing more, and the selection stays.
   REQUIRE(PressButton(dialog, IDOK));
-  ExpectNotFound(zib, L"Suchen", dialog);
+  ExpectNotFound(zib, ToWide(FindCaption), dialog);
   CHECK(SelectionBecomes(zib, 0, 2));
 
   REQUIRE(PressButton(dialog, IDCANCEL));
@@ -77,7 +75,7 @@ TEST_CASE("find: matches are selected left to right, the search never wraps, F3 
   CHECK(SelectionBecomes(zib, 1, 3));
   // After the last match F3 reports and does not wrap to the start.
   REQUIRE(Keys(zib, L"F3"));
-  ExpectNotFound(zib, L"Suchen", nullptr);
+  ExpectNotFound(zib, ToWide(FindCaption), nullptr);
   CHECK(SelectionBecomes(zib, 1, 3));
   CHECK(EditorText(zib) == L"aaa");
 }
@@ -102,7 +100,7 @@ TEST_CASE("find: whole word and match case; the options and the text stay for F3
   REQUIRE(Keys(zib, L"Ctrl+F"));
   dialog = WaitForFindDialog(zib);
   REQUIRE(dialog != nullptr);
-  CHECK(DialogItemText(dialog, SearchField) == L"\u00E4bc");
+  CHECK(DialogItemText(dialog, FindWhatFieldId) == L"\u00E4bc");
   CHECK(SendMessageW(GetDlgItem(dialog, WholeWordBox), BM_GETCHECK, 0, 0) == BST_CHECKED);
   SetCheck(dialog, MatchCaseBox, true);
   SelectInEditor(zib, 0, 0);
@@ -115,7 +113,7 @@ TEST_CASE("find: whole word and match case; the options and the text stay for F3
   REQUIRE(Keys(zib, L"Ctrl+F"));
   dialog = WaitForFindDialog(zib);
   REQUIRE(dialog != nullptr);
-  REQUIRE(SetDialogItemText(dialog, SearchField, L"abc"));
+  REQUIRE(SetDialogItemText(dialog, FindWhatFieldId, L"abc"));
   SelectInEditor(zib, 0, 0);
   REQUIRE(PressButton(dialog, IDOK));
   CHECK(SelectionBecomes(zib, 15, 18));
@@ -141,7 +139,7 @@ TEST_CASE("replace: the selection is replaced whatever it holds, then the search
   CHECK(EditorText(zib) == L"1 1 one");
   // The last match replaced, the search reports the end.
   REQUIRE(PressButton(dialog, ReplaceButton));
-  ExpectNotFound(zib, L"Suchen", dialog);
+  ExpectNotFound(zib, ToWide(FindCaption), dialog);
   CHECK(EditorText(zib) == L"1 1 1");
 }
 
@@ -158,7 +156,7 @@ TEST_CASE("replace all: every match in one step that one undo reverses") {
 
   // An empty replacement deletes every match.
   REQUIRE(SetEditorText(zib, L"a-b-c-"));
-  REQUIRE(SetDialogItemText(dialog, SearchField, L"-"));
+  REQUIRE(SetDialogItemText(dialog, FindWhatFieldId, L"-"));
   REQUIRE(SetDialogItemText(dialog, ReplaceField, L""));
   REQUIRE(PressButton(dialog, ReplaceAllButton));
   CHECK(WaitUntil([&] { return EditorText(zib) == L"abc"; }));
@@ -166,9 +164,9 @@ TEST_CASE("replace all: every match in one step that one undo reverses") {
   CHECK(WaitUntil([&] { return EditorText(zib) == L"a-b-c-"; }));
 
   // No match: the message, and the text stays.
-  REQUIRE(SetDialogItemText(dialog, SearchField, L"x"));
+  REQUIRE(SetDialogItemText(dialog, FindWhatFieldId, L"x"));
   REQUIRE(PressButton(dialog, ReplaceAllButton));
-  ExpectNotFound(zib, L"Ersetzen", dialog);
+  ExpectNotFound(zib, ToWide(ReplaceCaption), dialog);
   CHECK(EditorText(zib) == L"a-b-c-");
 }
 
@@ -180,9 +178,9 @@ TEST_CASE("replace all: a result over 2147483647 units is refused and the text s
   REQUIRE(PasteIntoEditor(zib, std::wstring(count, L'a')));
   HWND dialog = OpenDialog(zib, L"Ctrl+H", L"a", std::wstring(255, L'b'));
   REQUIRE(PressButton(dialog, ReplaceAllButton));
-  HWND box = WaitForMessageBox(zib, L"Ersetzen", 120000);
+  HWND box = WaitForMessageBox(zib, ToWide(ReplaceCaption), 120000);
   REQUIRE(box != nullptr);
-  CHECK(MessageText(box) == L"Ersetzen: Ergebnis zu gross (32-bit Overflow).");
+  CHECK(MessageText(box) == ToWide(ReplaceTooLargeText));
   REQUIRE(PressButton(box, IDOK));
   REQUIRE(WaitForWindowGone(box));
   CHECK(EditorLength(zib) == static_cast<long>(count));
@@ -204,7 +202,7 @@ TEST_CASE("opening a dialog while one is open keeps one dialog") {
   CHECK(GetDlgItem(replace, ReplaceAllButton) != nullptr);
   CHECK(FindDialogCount(zib) == 1);
   // The kept search text shows in the new dialog.
-  CHECK(DialogItemText(replace, SearchField) == L"x");
+  CHECK(DialogItemText(replace, FindWhatFieldId) == L"x");
 }
 
 // Prints the time of replace all on 5 million units beside the time the bare

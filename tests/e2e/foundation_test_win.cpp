@@ -3,7 +3,6 @@
 // ways the program ends. Each test case runs its own Zib process.
 #include <doctest/doctest.h>
 
-#include "app/about.h"
 #include "app/commands.h"
 #include "app/menu_table.h"
 #include "app/status.h"
@@ -11,14 +10,13 @@
 
 namespace {
 
-std::wstring W(std::u16string_view s) { return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size()); }
-
 std::wstring EmptyStatus(bool insertMode = true) {
-  return W(ComposeStatusLine(1, 1, 1, 0, u"ANSI", false, insertMode));
+  return ToWide(ComposeStatusLine(1, 1, 1, 0, u"ANSI", false, insertMode));
 }
 
-const std::wstring UnsavedPrompt = L"Änderungen an\r\nUnbenannt\r\nspeichern?";
-const std::wstring PromptCaption = L"Z·i·b";
+const std::wstring UnsavedPrompt = ToWide(SaveChangesBefore) + ToWide(UntitledName) + ToWide(SaveChangesAfter);
+const std::wstring PromptCaption = ToWide(ZibCaption);
+const std::wstring UntitledModified = ToWide(UntitledName) + L" *" + ToWide(TitleSuffix);
 constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF Yellow = RGB(255, 255, 0);
 // The band of the editor's first line, where typed text shows.
@@ -76,7 +74,7 @@ TEST_CASE("start-up: window class, first title, empty status line; closing unmod
   TZib zib;
   REQUIRE(StartZib(zib));
   CHECK(WindowClass(zib.Main) == L"ZibClass");
-  CHECK(Title(zib) == W(InitialTitle));
+  CHECK(Title(zib) == ToWide(ZibCaption));
   REQUIRE(Editor(zib) != nullptr);
   CHECK(WindowClass(Editor(zib)) == L"Edit");
   CHECK(EditorText(zib).empty());
@@ -116,21 +114,21 @@ TEST_CASE("menus: every label of the bar and the system menu, initial states") {
   REQUIRE(menus.Bar.size() == popups.size() + 1);
   for (size_t p = 0; p < popups.size(); ++p) {
     const TMenuEntry& bar = menus.Bar[p];
-    CAPTURE(W(popups[p].Title));
-    CHECK(bar.Label == W(popups[p].Title));
+    CAPTURE(ToWide(popups[p].Title));
+    CHECK(bar.Label == ToWide(popups[p].Title));
     REQUIRE(bar.Items.size() == popups[p].Items.size());
     for (size_t i = 0; i < bar.Items.size(); ++i) {
       const TMenuItem& want = popups[p].Items[i];
       const TMenuEntry& got = bar.Items[i];
       CAPTURE(i);
-      CAPTURE(W(want.Label));
+      CAPTURE(ToWide(want.Label));
       if (want.Id == 0) {
         CHECK(got.Separator);
         continue;
       }
       CHECK_FALSE(got.Separator);
       CHECK(got.Id == want.Id);
-      CHECK(got.Label == W(want.Label));
+      CHECK(got.Label == ToWide(want.Label));
       CHECK_FALSE(got.Grayed());
       CHECK(got.Checked() == (want.Id == CmdDarkMode));
     }
@@ -138,7 +136,7 @@ TEST_CASE("menus: every label of the bar and the system menu, initial states") {
   const TMenuEntry& about = menus.Bar.back();
   CHECK(about.Items.empty());
   CHECK(about.Id == MenuAboutItem().Id);
-  CHECK(about.Label == W(MenuAboutItem().Label));
+  CHECK(about.Label == ToWide(MenuAboutItem().Label));
 
   // The system menu keeps the platform's items and ids; two get our labels.
   std::wstring restore, maximize;
@@ -146,8 +144,8 @@ TEST_CASE("menus: every label of the bar and the system menu, initial states") {
     if (item.Id == SC_RESTORE) restore = item.Label;
     if (item.Id == SC_MAXIMIZE) maximize = item.Label;
   }
-  CHECK(restore == W(SystemMenuRestoreLabel()));
-  CHECK(maximize == W(SystemMenuMaximizeLabel()));
+  CHECK(restore == ToWide(SystemMenuRestoreLabel()));
+  CHECK(maximize == ToWide(SystemMenuMaximizeLabel()));
   bool hasClose = false;
   for (const TMenuEntry& item : menus.System) hasClose = hasClose || item.Id == SC_CLOSE;
   CHECK(hasClose);
@@ -157,11 +155,11 @@ TEST_CASE("typing marks the title unsaved and the status line follows the caret"
   TZib zib;
   REQUIRE(StartZib(zib));
   REQUIRE(Type(zib, L"a"));
-  CHECK(Title(zib) == W(ComposeTitle(u"", true, false)));
-  CHECK(Title(zib) == L"Unbenannt * - Z·i·b");
+  CHECK(Title(zib) == ToWide(ComposeTitle(u"", true, false)));
+  CHECK(Title(zib) == UntitledModified);
   REQUIRE(Type(zib, L"b\nc"));
   CHECK(EditorText(zib) == L"ab\r\nc");
-  CHECK(StatusText(zib) == W(ComposeStatusLine(2, 2, 2, 5, u"ANSI", false, true)));
+  CHECK(StatusText(zib) == ToWide(ComposeStatusLine(2, 2, 2, 5, u"ANSI", false, true)));
 
   // A backward selection reports its start.
   REQUIRE(Keys(zib, L"Shift+Up"));
@@ -169,7 +167,7 @@ TEST_CASE("typing marks the title unsaved and the status line follows the caret"
   REQUIRE(EditorSelection(zib, start, end));
   CHECK(start == 1);
   CHECK(end == 5);
-  CHECK(StatusText(zib) == W(ComposeStatusLine(1, 2, 2, 5, u"ANSI", false, true)));
+  CHECK(StatusText(zib) == ToWide(ComposeStatusLine(1, 2, 2, 5, u"ANSI", false, true)));
   SaveScreenshot(zib.Main, L"foundation-typed");
 }
 
@@ -179,7 +177,7 @@ TEST_CASE("overwrite mode: Insert switches it, characters replace, line ends sta
   int insertCaret = CaretWidth(zib);
 
   REQUIRE(Keys(zib, L"Insert"));
-  CHECK(StatusText(zib) == W(ComposeStatusLine(1, 2, 2, 7, u"ANSI", false, false)));
+  CHECK(StatusText(zib) == ToWide(ComposeStatusLine(1, 2, 2, 7, u"ANSI", false, false)));
   CHECK(StatusText(zib).ends_with(L",  █ Überschreiben"));
   int overwriteCaret = CaretWidth(zib);
   CHECK(overwriteCaret > 2);
@@ -191,7 +189,7 @@ TEST_CASE("overwrite mode: Insert switches it, characters replace, line ends sta
   REQUIRE(Keys(zib, L"End"));
   REQUIRE(Type(zib, L"yz"));
   CHECK(EditorText(zib) == L"axcyz\r\nde");
-  CHECK(Title(zib) == L"Unbenannt * - Z·i·b");
+  CHECK(Title(zib) == UntitledModified);
 
   // A selection is replaced as a whole.
   REQUIRE(Keys(zib, L"Home"));
@@ -256,7 +254,7 @@ TEST_CASE("Ctrl+W re-creates the editor with or without wrap and keeps text, sel
   REQUIRE(EditorSelection(zib, start, end));
   CHECK(start == 16);
   CHECK(end == 19);
-  CHECK(Title(zib) == L"Unbenannt * - Z·i·b");
+  CHECK(Title(zib) == UntitledModified);
   LONG_PTR style = WindowStyle(wrapped);
   CHECK((style & (WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL)) ==
         (WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL));
@@ -280,7 +278,7 @@ TEST_CASE("Ctrl+W re-creates the editor with or without wrap and keeps text, sel
   CHECK((style & (WS_HSCROLL | ES_AUTOHSCROLL)) == (WS_HSCROLL | ES_AUTOHSCROLL));
   CHECK((style & ES_AUTOVSCROLL) == 0);
   CHECK_FALSE(Checked(zib, CmdWordWrap));
-  CHECK(Title(zib) == L"Unbenannt * - Z·i·b");
+  CHECK(Title(zib) == UntitledModified);
 }
 
 TEST_CASE("without a theme value the editor starts dark; Ctrl+F1 switches and moves the check mark") {
@@ -330,10 +328,10 @@ TEST_CASE("F1 and the \"&?\" item show the About box") {
     }
     HWND box = WaitForDialog(zib);
     REQUIRE(box != nullptr);
-    CHECK(WindowText(box) == W(AboutCaption));
-    CHECK(WindowText(box) == L"Über Z·i·b");
+    CHECK(WindowText(box) == ToWide(AboutCaption));
+    CHECK(WindowText(box) == ToWide(AboutCaption));
     std::wstring text = MessageText(box);
-    CHECK(text == W(AboutText()));
+    CHECK(text == ToWide(AboutText));
     CHECK(text.starts_with(L"Z·i·b\u00A0\u00A0v1.4.0.0 - Mini-Editor\r\n"));
     // The program's icon, not a stock one: the box's icon control holds one.
     HWND icon = GetDlgItem(box, 0x440);
@@ -382,7 +380,7 @@ TEST_CASE("closing the window with unsaved text asks; Cancel, or Yes and a cance
   CHECK(IsRunning(zib));
   CHECK(IsWindowVisible(zib.Main));
   CHECK(EditorText(zib) == L"Text");
-  CHECK(Title(zib) == L"Unbenannt * - Z·i·b");
+  CHECK(Title(zib) == UntitledModified);
 
   // Yes with a cancelled save dialog keeps the window too.
   REQUIRE(PostClose(zib));
@@ -399,7 +397,7 @@ TEST_CASE("closing the window with unsaved text asks; Cancel, or Yes and a cance
   CHECK(IsRunning(zib));
   CHECK(Dialogs(zib).empty());
   CHECK(EditorText(zib) == L"Text");
-  CHECK(Title(zib) == L"Unbenannt * - Z·i·b");
+  CHECK(Title(zib) == UntitledModified);
 
   // Alt+F4 goes the same way.
   REQUIRE(Keys(zib, L"Alt+F4"));
@@ -504,7 +502,7 @@ TEST_CASE("with word wrap the status line counts the display lines") {
   std::wstring words;
   for (int i = 0; i < 30; ++i) words += L"Wort ";
   REQUIRE(Type(zib, words));
-  CHECK(StatusText(zib) == W(ComposeStatusLine(1, 151, 1, 150, u"ANSI", false, true)));
+  CHECK(StatusText(zib) == ToWide(ComposeStatusLine(1, 151, 1, 150, u"ANSI", false, true)));
   REQUIRE(Keys(zib, L"Ctrl+W"));
   REQUIRE(Keys(zib, L"Ctrl+End"));
   DWORD_PTR lines = 0;
@@ -514,7 +512,7 @@ TEST_CASE("with word wrap the status line counts the display lines") {
   REQUIRE(EditorSelection(zib, start, end));
   DWORD_PTR lineStart = 0;
   SendMessageTimeoutW(Editor(zib), EM_LINEINDEX, lines - 1, 0, SMTO_ABORTIFHUNG, 5000, &lineStart);
-  CHECK(StatusText(zib) == W(ComposeStatusLine(static_cast<long>(lines), static_cast<long>(start - lineStart + 1),
+  CHECK(StatusText(zib) == ToWide(ComposeStatusLine(static_cast<long>(lines), static_cast<long>(start - lineStart + 1),
                                                static_cast<long>(lines), 150, u"ANSI", false, true)));
   SaveScreenshot(zib.Main, L"foundation-wrapped");
 }
@@ -544,7 +542,7 @@ TEST_CASE("every shortcut issues its command from the keyboard; greyed items iss
   REQUIRE(RecordCommands(zib));
 
   for (const TShortcut& key : ShortcutEntries()) {
-    CAPTURE(W(ShortcutText(key)));
+    CAPTURE(ToWide(ShortcutText(key)));
     CAPTURE(key.Id);
     std::vector<WORD> ids = CommandsOfKey(zib, key);
     if (key.Id == CmdPdfCpdf || key.Id == CmdPdfLibreOffice) {
@@ -564,7 +562,7 @@ TEST_CASE("every shortcut issues its command from the keyboard; greyed items iss
     if (key.Id != CmdUpperCase && key.Id != CmdLowerCase && key.Id != CmdSortAscending &&
         key.Id != CmdSortDescending)
       continue;
-    CAPTURE(W(ShortcutText(key)));
+    CAPTURE(ToWide(ShortcutText(key)));
     CHECK(CommandsOfKey(zib, key).empty());
   }
   REQUIRE(StopRecordingCommands(zib));
@@ -580,8 +578,8 @@ TEST_CASE("\"Neue &Instanz\" starts a second, independent copy") {
   HWND other = nullptr;
   DWORD otherPid = 0;
   WaitUntil([&] {
-    for (HWND w = FindWindowExW(nullptr, nullptr, L"ZibClass", nullptr); w;
-         w = FindWindowExW(nullptr, w, L"ZibClass", nullptr)) {
+    for (HWND w = FindWindowExW(nullptr, nullptr, MainWindowClass, nullptr); w;
+         w = FindWindowExW(nullptr, w, MainWindowClass, nullptr)) {
       DWORD pid = 0;
       GetWindowThreadProcessId(w, &pid);
       if (pid != zib.Process.dwProcessId && IsWindowVisible(w)) {
@@ -593,9 +591,9 @@ TEST_CASE("\"Neue &Instanz\" starts a second, independent copy") {
   });
   REQUIRE(other != nullptr);
   HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, otherPid);
-  CHECK(WindowText(other) == W(InitialTitle));
-  CHECK(WindowText(GetDlgItem(other, 1001)).empty());
-  CHECK(Title(zib) == L"Unbenannt * - Z·i·b");
+  CHECK(WindowText(other) == ToWide(ZibCaption));
+  CHECK(WindowText(GetDlgItem(other, EditorId)).empty());
+  CHECK(Title(zib) == UntitledModified);
   CHECK(EditorText(zib) == L"erste");
   if (process) {
     TerminateProcess(process, 0);

@@ -407,7 +407,7 @@ TEST_CASE("installation: /S installs silently: program, registry entries, Start-
   }
 
   // Again over the installation while the installed editor runs: it is closed, the copy succeeds.
-  REQUIRE(StartProgram(editor, program, L"", L"", L"ZibClass", 20000));
+  REQUIRE(StartProgram(editor, program, L"", L"", MainWindowClass, 20000));
   CHECK(RunToEnd(Quoted(setup) + L" -s") == 0);
   CHECK(WaitForExit(editor, 5000, editorCode));
   ClearInstallation();
@@ -421,7 +421,7 @@ TEST_CASE("removal: the question defaults to No; Yes removes entries, shortcut a
   const std::wstring program = InstalledProgram();
   REQUIRE(Exists(program));
   TZib editor;
-  REQUIRE(StartProgram(editor, program, L"", L"", L"ZibClass", 20000));
+  REQUIRE(StartProgram(editor, program, L"", L"", MainWindowClass, 20000));
 
   // The remove command as the uninstall entry gives it.
   std::wstring removeCommand = ReadValue(TRegistryRoot::LocalMachine, FromWide(UninstallEntry), u"UninstallString").Text;

@@ -14,14 +14,12 @@
 #include <string>
 
 #include "app/commands.h"
-#include "document/messages.h"
 #include "driver_win.h"
 #include "printing_win.h"
-#include "text_helpers_win.h"
 
 namespace {
 
-const std::wstring Caption = L"Z·i·b";
+const std::wstring Caption = ToWide(ZibCaption);
 
 // The folder shared with the script; empty when the tests are not run by it.
 std::wstring StressFolder() { return UnixFolderFrom("ZIB_STRESS_DIR"); }
@@ -100,7 +98,7 @@ void ExpectOutOfMemory(TZib& zib, const TState& before, const std::string& comma
     MESSAGE("no message; the text now starts with " << std::string(start.begin(), start.end()));
   }
   REQUIRE(box != nullptr);
-  CHECK(MessageText(box) == NotEnoughMemoryText);
+  CHECK(MessageText(box) == ToWide(NotEnoughMemoryText));
   REQUIRE(PressButton(box, IDOK));
   REQUIRE(WaitForWindowGone(box));
   REQUIRE(IsRunning(zib));
@@ -139,7 +137,7 @@ TEST_CASE("memory: sorting a large document without the memory for it changes no
   StartLimited(zib, folder, bytes);
   TState before = StateOf(zib);
   REQUIRE(PostCommand(zib, CmdSortAscending));
-  HWND question = WaitForMessageBox(zib, L"Sortierung", 20000);
+  HWND question = WaitForMessageBox(zib, ToWide(SortCaption), 20000);
   REQUIRE(question != nullptr);
   REQUIRE(PressButton(question, IDYES));
   ExpectOutOfMemory(zib, before, "sort");
@@ -162,7 +160,7 @@ TEST_CASE("memory: every whole-text command, printing, a load and a save give up
   ExpectOutOfMemory(zib, before, "upper case");
 
   REQUIRE(PostCommand(zib, CmdSortAscending));
-  HWND question = WaitForMessageBox(zib, L"Sortierung", 20000);
+  HWND question = WaitForMessageBox(zib, ToWide(SortCaption), 20000);
   REQUIRE(question != nullptr);
   REQUIRE(PressButton(question, IDYES));
   ExpectOutOfMemory(zib, before, "sort");
@@ -181,7 +179,7 @@ TEST_CASE("memory: every whole-text command, printing, a load and a save give up
   REQUIRE(Keys(zib, L"Ctrl+H"));
   HWND dialog = WaitForFindDialog(zib);
   REQUIRE(dialog != nullptr);
-  REQUIRE(SetDialogItemText(dialog, 0x480, L"zeile"));
+  REQUIRE(SetDialogItemText(dialog, FindWhatFieldId, L"zeile"));
   REQUIRE(SetDialogItemText(dialog, 0x481, L"ZEILE"));
   REQUIRE(PressButton(dialog, 0x401));
   ExpectOutOfMemory(zib, before, "replace all");

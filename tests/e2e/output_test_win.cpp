@@ -15,12 +15,10 @@
 #include "driver_win.h"
 #include "printing_win.h"
 #include "output/pdf_export.h"
-#include "text_helpers_win.h"
 #include "rules_by_value.h"
 
 namespace {
 
-std::wstring W(std::u16string_view s) { return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size()); }
 std::u16string U(std::wstring_view s) { return std::u16string(reinterpret_cast<const char16_t*>(s.data()), s.size()); }
 std::string Narrow(const std::wstring& text) {
   std::string bytes(text.size() * 3, '\0');
@@ -239,7 +237,7 @@ TEST_CASE("a DLL planted beside Zib is never loaded, also not by printing or the
   SetEnvironmentVariableW(L"WINEDLLOVERRIDES",
                           (std::wstring(old) + (had ? L";" : L"") + L"spoolss,localspl,winprint=n,b").c_str());
   TZib zib;
-  bool started = StartProgram(zib, folder + L"\\Zib.exe", L"", folder, L"ZibClass", 20000);
+  bool started = StartProgram(zib, folder + L"\\Zib.exe", L"", folder, MainWindowClass, 20000);
   SetEnvironmentVariableW(L"WINEDLLOVERRIDES", had ? old : nullptr);
   REQUIRE(started);
   PrintWith(zib, printer, L"Ctrl+P");
@@ -397,10 +395,10 @@ struct TConverters {
   // The job the editor makes of the document.
   TPdfJob Job(const std::wstring& doc, bool dos) const { return PdfJob(U(doc), U(Cpdf), U(Writer), dos); }
   std::wstring StartupTest() const { return L"\"" + Cpdf + L"\""; }
-  std::wstring OpenCall(const TPdfJob& job) const { return L"\"" + Cpdf + L"\" open \"" + W(job.Pdf) + L"\""; }
+  std::wstring OpenCall(const TPdfJob& job) const { return L"\"" + Cpdf + L"\" open \"" + ToWide(job.Pdf) + L"\""; }
 };
 
-std::wstring Line(TPdfPass pass, const TPdfJob& job) { return W(PdfCommandLine(pass, job)); }
+std::wstring Line(TPdfPass pass, const TPdfJob& job) { return ToWide(PdfCommandLine(pass, job)); }
 
 // What the stand-in notes of its start: working folder, console title, show
 // state, fill attribute, console size 136 x 64, and the four start-up flags
@@ -411,10 +409,10 @@ std::wstring Start(const std::wstring& folder, const wchar_t* title, int show, i
   return text;
 }
 std::wstring PassStart(const TPdfJob& job, int show = SW_HIDE, int fill = 0x4E) {
-  return Start(W(job.Folder), L"PDF Export...", show, fill);
+  return Start(ToWide(job.Folder), AsWide(PassTitle), show, fill);
 }
 
-bool Exists(const std::u16string& path) { return GetFileAttributesW(W(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::u16string& path) { return GetFileAttributesW(ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Waits until the converter's calls are the wanted ones; names both when not.
 bool CallsBecome(const std::vector<std::wstring>& want, const std::function<std::vector<std::wstring>()>& calls,
@@ -429,9 +427,9 @@ bool CallsBecome(const std::vector<std::wstring>& want, const std::function<std:
 }
 
 void AnswerBox(TZib& zib, std::u16string_view caption, std::u16string_view text) {
-  HWND box = WaitForMessageBox(zib, W(caption));
+  HWND box = WaitForMessageBox(zib, ToWide(caption));
   REQUIRE(box != nullptr);
-  CHECK(MessageText(box) == W(text));
+  CHECK(MessageText(box) == ToWide(text));
   CHECK(GetWindow(box, GW_OWNER) == zib.Main);
   REQUIRE(PressButton(box, IDOK));
   REQUIRE(WaitForWindowGone(box));
@@ -477,7 +475,7 @@ TEST_CASE("PDF export via cpdf and via LibreOffice: the passes, the UTF-8 copy, 
   REQUIRE(WriteFileBytes(doc, EncodeUtf8(text)));
   TZib zib;
   REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
-  REQUIRE(EditorText(zib) == W(text));
+  REQUIRE(EditorText(zib) == ToWide(text));
   const std::wstring title = Title(zib);
   TPdfJob job = converters.Job(doc, false);
 
@@ -505,13 +503,13 @@ TEST_CASE("PDF export via cpdf and via LibreOffice: the passes, the UTF-8 copy, 
   CHECK(Exists(job.Pdf));
   CHECK_FALSE(Exists(job.Txt));  // the copy is removed after a complete export
   CHECK(Title(zib) == title);
-  CHECK(EditorText(zib) == W(text));
+  CHECK(EditorText(zib) == ToWide(text));
 
   // LibreOffice converts the file itself, into its working folder, which is
   // the document's (the editor's own current folder is another); cpdf then
   // stamps the pages.
   converters.SleepEachRun(0);
-  DeleteFileW(W(job.Pdf).c_str());
+  DeleteFileW(ToWide(job.Pdf).c_str());
   REQUIRE(Keys(zib, L"Alt+L"));
   CHECK(CallsBecome({Line(WriterPass, job)}, [&] { return converters.WriterCalls(); }));
   CHECK(converters.WriterStarts() == std::vector<std::wstring>{PassStart(job, SW_SHOWNORMAL, 7)});
@@ -664,7 +662,7 @@ TEST_CASE("PDF export: converters are found by full path only, never in the curr
   REQUIRE(CopyFileW(fake.c_str(), (own + L"\\cpdf.exe").c_str(), FALSE));
   {
     TZib zib;
-    REQUIRE(StartProgram(zib, own + L"\\Zib.exe", L"", start, L"ZibClass", 20000));
+    REQUIRE(StartProgram(zib, own + L"\\Zib.exe", L"", start, MainWindowClass, 20000));
     CHECK(MenuEnabled(zib, CmdPdfCpdf));
     CHECK(CallsBecome({L"\"" + own + L"\\cpdf.exe\""}, [&] { return converters.Calls(own); }, 5000));
   }

@@ -46,7 +46,7 @@ struct TProbeBlock {
   volatile LONG CommandCount;  // commands recorded since the driver last set it to 0
   WORD Commands[256];          // their ids
   WORD CommandSources[256];    // 0 from a menu, 1 from a shortcut
-  // Counted at the editor control (child 1001) since the probe was hooked in:
+  // Counted at the editor control (child EditorId) since the probe was hooked in:
   volatile LONG MarkTimers;    // WM_TIMER with the marks' timer 1 taken from the queue
   // and, after ProbeWatchEditClass, what reaches the control's own procedure:
   volatile LONG ScreenErases;  // WM_ERASEBKGND on a screen context (not a memory bitmap's)

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "app/window_ids.h"
 #include "probe_protocol.h"
 
 namespace {
@@ -24,7 +25,7 @@ bool OpenShared() {
   return Block != nullptr;
 }
 
-bool IsEditor(HWND window) { return window && GetDlgCtrlID(window) == 1001; }
+bool IsEditor(HWND window) { return window && GetDlgCtrlID(window) == EditorId; }
 
 void AddRow(int kind, HMENU menu, UINT position) {
   if (Block->RowCount >= ProbeMaxRows) return;
@@ -130,7 +131,7 @@ LRESULT CALLBACK CountingEditProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void WatchEditClass(HWND window) {
-  HWND editor = GetDlgItem(GetAncestor(window, GA_ROOT), 1001);
+  HWND editor = GetDlgItem(GetAncestor(window, GA_ROOT), EditorId);
   if (!editor || EditClassProc) return;
   EditClassProc = reinterpret_cast<WNDPROC>(
       SetClassLongPtrW(editor, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingEditProc)));

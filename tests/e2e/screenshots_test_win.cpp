@@ -9,7 +9,6 @@
 
 #include "app/commands.h"
 #include "driver_win.h"
-#include "text_helpers_win.h"
 
 namespace {
 
@@ -100,7 +99,7 @@ TEST_CASE("screenshots: find and replace, the character table, go to line, a cal
   REQUIRE(Keys(zib, L"Ctrl+H"));
   HWND replace = WaitForFindDialog(zib);
   REQUIRE(replace != nullptr);
-  SetDialogItemText(replace, 0x480, L"Samstag");
+  SetDialogItemText(replace, FindWhatFieldId, L"Samstag");
   SetDialogItemText(replace, 0x481, L"Freitag");
   SetWindowPos(replace, nullptr, 360, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   Sleep(300);
@@ -108,12 +107,12 @@ TEST_CASE("screenshots: find and replace, the character table, go to line, a cal
   REQUIRE(PressButton(replace, IDCANCEL));
   REQUIRE(WaitForWindowGone(replace));
 
-  HWND table = OpenAndWait(zib, CmdCharTableAnsi, L"Zeichentabelle");
+  HWND table = OpenAndWait(zib, CmdCharTableAnsi, AsWide(AnsiTableCaption));
   Shoot(folder, zib.Main, "zib-char-table");
   REQUIRE(PressButton(table, IDCANCEL));
   REQUIRE(WaitForWindowGone(table));
 
-  HWND go = OpenAndWait(zib, CmdGoToLine, L"Gehe zu Zeile");
+  HWND go = OpenAndWait(zib, CmdGoToLine, AsWide(GoToLineCaption));
   SetDialogItemText(go, 100, L"8");
   Shoot(folder, zib.Main, "zib-go-to-line");
   REQUIRE(PressButton(go, IDCANCEL));

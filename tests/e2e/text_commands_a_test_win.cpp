@@ -5,9 +5,7 @@
 #include <cwctype>
 #include <string>
 
-#include "app/commands.h"
-#include "driver_win.h"
-#include "text_helpers_win.h"
+#include "command_steps_win.h"
 
 namespace {
 
@@ -22,10 +20,6 @@ std::wstring Stamp(const SYSTEMTIME& t) {
 bool IsStampBetween(const std::wstring& s, const SYSTEMTIME& before, const SYSTEMTIME& after) {
   if (s.size() != 19 || s[10] != L'\t') return false;
   return Stamp(before) <= s && s <= Stamp(after);
-}
-
-bool TextBecomes(TZib& zib, const std::wstring& text) {
-  return WaitUntil([&] { return EditorText(zib) == text; }, 5000);
 }
 
 }  // namespace
@@ -121,24 +115,12 @@ TEST_CASE("opening a file that starts with .LOG appends the stamp on a new line,
 TEST_CASE("Ctrl+D puts a copy of the caret's line below it; blank lines stay; one undo restores") {
   TZib zib;
   REQUIRE(StartZib(zib));
-  REQUIRE(SetEditorText(zib, L"a\r\nx"));
-  SelectInEditor(zib, 3, 4);
-  REQUIRE(Keys(zib, L"Ctrl+D"));
-  CHECK(TextBecomes(zib, L"a\r\nx\r\nx\r\n"));
-  CHECK(SelectionBecomes(zib, 3, 3));  // the caret at the former selection's start
-  REQUIRE(Keys(zib, L"Ctrl+Z"));
-  CHECK(TextBecomes(zib, L"a\r\nx"));
-
-  SelectInEditor(zib, 1, 1);
-  REQUIRE(Keys(zib, L"Ctrl+D"));
-  CHECK(TextBecomes(zib, L"a\r\na\r\nx"));
-  CHECK(SelectionBecomes(zib, 1, 1));
-
-  REQUIRE(SetEditorText(zib, L"a\r\n \t \r\nb"));
-  SelectInEditor(zib, 4, 4);
-  REQUIRE(Keys(zib, L"Ctrl+D"));
-  REQUIRE(WaitForInputHandled(zib));
-  CHECK(EditorText(zib) == L"a\r\n \t \r\nb");
+  RunSteps(zib, {
+      // The caret at the former selection's start.
+      {L"a\r\nx", 3, 4, CmdDuplicateLine, L"a\r\nx\r\nx\r\n", 3, 3, true},
+      {KeptText, 1, 1, CmdDuplicateLine, L"a\r\na\r\nx", 1, 1},
+      {L"a\r\n \t \r\nb", 4, 4, CmdDuplicateLine, L"a\r\n \t \r\nb"},
+  });
 }
 
 TEST_CASE("Ctrl+D with word wrap duplicates the display line the caret is in") {

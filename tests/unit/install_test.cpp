@@ -1,4 +1,5 @@
 #include "app/install.h"
+#include "app/texts.h"
 #include "test_support.h"
 
 namespace {
@@ -26,8 +27,8 @@ bool StartsWithNoCase(std::u16string_view text, std::u16string_view start) {
 }  // namespace
 
 TEST_CASE("installation texts and paths") {
-  CHECK(InstallPrompt == u"Z\u00B7i\u00B7b - Mini Editor 1.4.0.0\r\nF\u00FCr alle Benutzer installieren?");
-  CHECK(RemovalPrompt == u"Z\u00B7i\u00B7b - Mini Editor 1.4.0.0\r\nvon diesem Computer entfernen?");
+  CHECK(std::u16string_view(InstallPrompt) == u"Z\u00B7i\u00B7b - Mini Editor 1.4.0.0\r\nF\u00FCr alle Benutzer installieren?");
+  CHECK(std::u16string_view(RemovalPrompt) == u"Z\u00B7i\u00B7b - Mini Editor 1.4.0.0\r\nvon diesem Computer entfernen?");
   CHECK(MakerFolderPath == u"%ProgramFiles(x86)%\\Dornef");
   CHECK(ProgramFolderPath == u"%ProgramFiles(x86)%\\Dornef\\Zib");
   CHECK(InstalledProgramPath == u"%ProgramFiles(x86)%\\Dornef\\Zib\\Zib.exe");

@@ -1,3 +1,4 @@
+#include "app/texts.h"
 #include "output/print.h"
 #include "output/pdf_export.h"
 #include "rules_by_value.h"

@@ -1,6 +1,6 @@
-#include "app/about.h"
 #include "app/shared.h"
 #include "app/status.h"
+#include "app/texts.h"
 #include "document/encoding.h"
 #include "test_support.h"
 
@@ -8,7 +8,7 @@ TEST_CASE("title") {
   CHECK(ComposeTitle(u"C:\\Daten\\liste.txt", true, true) == u"C:\\Daten\\liste.txt * \U0001F512 - Z\u00B7i\u00B7b");
   CHECK(ComposeTitle(u"", true, false) == u"Unbenannt * - Z\u00B7i\u00B7b");
   CHECK(ComposeTitle(u"", false, false) == u"Unbenannt - Z\u00B7i\u00B7b");
-  CHECK(InitialTitle == u"Z\u00B7i\u00B7b");
+  CHECK(std::u16string_view(ZibCaption) == u"Z\u00B7i\u00B7b");
 }
 
 TEST_CASE("status line") {
@@ -39,7 +39,7 @@ TEST_CASE("case-insensitive search of the command line") {
 }
 
 TEST_CASE("About text") {
-  std::u16string_view text = AboutText();
+  std::u16string_view text = AboutText;
   std::size_t lines = 1;
   for (char16_t c : text) lines += c == u'\n';
   CHECK(lines == 14);
@@ -48,5 +48,5 @@ TEST_CASE("About text") {
         std::u16string_view::npos);
   CHECK(text.find(u"\r\n\u00B7 3-Monats\u2013 und Jahreskalender\r\n") != std::u16string_view::npos);
   CHECK(text.find(u"\r\n\r\n") != std::u16string_view::npos);
-  CHECK(AboutCaption == u"\u00DCber Z\u00B7i\u00B7b");
+  CHECK(std::u16string_view(AboutCaption) == u"\u00DCber Z\u00B7i\u00B7b");
 }
