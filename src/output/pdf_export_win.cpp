@@ -57,22 +57,26 @@ void FindCpdf() {
   }
 }
 
-// The temporary copy of the editor's text: UTF-8 with its mark. A file that
-// cannot be created is left out; the typesetting run then fails and says so.
-// False, with no file written, when the memory for the copy cannot be had.
-bool WriteTempUtf8(const std::u16string& path) {
+// The temporary copy of the editor's text: UTF-8 with its mark. Returns
+// ERROR_SUCCESS, ERROR_NOT_ENOUGH_MEMORY with no file written when the memory
+// for the copy cannot be had, or the system's error when the file cannot be
+// written (a partly written copy is removed again).
+DWORD WriteTempUtf8(const std::u16string& path) {
   std::string bytes;
   {
     std::u16string text;
-    if (!GetEditorText(text) || !TempUtf8Bytes(text, bytes)) return false;
+    if (!GetEditorText(text) || !TempUtf8Bytes(text, bytes)) return ERROR_NOT_ENOUGH_MEMORY;
   }
   HANDLE file = CreateFileW(AsWide(path.c_str()), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                             nullptr);
-  if (file == INVALID_HANDLE_VALUE) return true;
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
   DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  DWORD error = ERROR_SUCCESS;
+  if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) error = GetLastError();
+  else if (written != bytes.size()) error = ERROR_DISK_FULL;
   CloseHandle(file);
-  return true;
+  if (error != ERROR_SUCCESS) DeleteFileW(AsWide(path.c_str()));
+  return error;
 }
 
 void DeleteTempUtf8(const std::u16string& path) {
@@ -161,8 +165,13 @@ bool ExportPdfViaCpdf(HWND owner) {
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   TPdfJob job = PdfJob(DocumentState.FileName, AsUtf16(CpdfPath), AsUtf16(SwriterPath),
                        DocumentState.Encoding == Dos437);
-  if (!WriteTempUtf8(job.Txt)) {
+  DWORD error = WriteTempUtf8(job.Txt);
+  if (error == ERROR_NOT_ENOUGH_MEMORY) {
     ReportOutOfMemory();
+    return false;
+  }
+  if (error != ERROR_SUCCESS) {
+    ReportFileError(CannotWriteText, AsWide(job.Txt.c_str()), error);
     return false;
   }
   if (Run(TypesetPass, job, SW_HIDE, HiddenFill) != 0) {

@@ -584,6 +584,27 @@ TEST_CASE("PDF export failures: typesetting says so and removes the copy; later 
   CHECK(Dialogs(zib).empty());
 }
 
+TEST_CASE("PDF export: a UTF-8 copy that cannot be written says why, and no converter runs") {
+  TConverters converters;
+  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
+  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
+  TPdfJob job = converters.Job(doc, false);
+  // A folder under the copy's name: the file cannot be created.
+  REQUIRE(CreateDirectoryW(ToWide(job.Txt).c_str(), nullptr));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  REQUIRE(Keys(zib, L"Alt+P"));
+  HWND box = WaitForMessageBox(zib, ToWide(ZibCaption));
+  REQUIRE(box != nullptr);
+  CHECK(MessageText(box).starts_with(ToWide(CannotWriteText) + L"\r\n" + ToWide(job.Txt) + L"\r\n\r\n"));
+  REQUIRE(PressButton(box, IDOK));
+  REQUIRE(WaitForWindowGone(box));
+  CHECK(converters.CpdfCalls() == std::vector<std::wstring>{converters.StartupTest()});
+  CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
+  CHECK(EditorText(zib) == L"Brief\r\n");
+  RemoveDirectoryW(ToWide(job.Txt).c_str());
+}
+
 TEST_CASE("PDF export: Beenden while a converter runs still ends the program") {
   TConverters converters;
   const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
