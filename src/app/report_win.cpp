@@ -18,8 +18,8 @@ std::wstring SystemReason(DWORD error) {
   return reason;
 }
 
-void ReportProblem(HWND owner, const char16_t* caption, const char16_t* headline, std::wstring_view subject,
-                   std::wstring_view detail, UINT icon) {
+void ReportProblem(HWND owner, const char16_t* caption, UINT icon, const char16_t* headline,
+                   std::wstring_view subject, std::wstring_view detail) {
   std::wstring text = AsWide(headline);
   if (!subject.empty()) {
     text += L"\r\n";
@@ -34,15 +34,15 @@ void ReportProblem(HWND owner, const char16_t* caption, const char16_t* headline
 
 void ReportSystemError(HWND owner, const char16_t* caption, const char16_t* headline, std::wstring_view subject,
                        DWORD error) {
-  ReportProblem(owner, caption, headline, subject, SystemReason(error), MB_ICONERROR);
+  ReportProblem(owner, caption, MB_ICONERROR, headline, subject, SystemReason(error));
 }
 
 void ReportFileProblem(const char16_t* headline, std::wstring_view path, std::wstring_view detail, UINT icon) {
-  ReportProblem(MainWindow, ZibCaption, headline, path, detail, icon);
+  ReportProblem(MainWindow, ZibCaption, icon, headline, path, detail);
 }
 
 void ReportFileError(const char16_t* headline, std::wstring_view path, DWORD error) {
   ReportSystemError(MainWindow, ZibCaption, headline, path, error);
 }
 
-void ReportOutOfMemory() { ReportProblem(MainWindow, ZibCaption, NotEnoughMemoryText, L"", L"", MB_ICONERROR); }
+void ReportOutOfMemory() { ReportProblem(MainWindow, ZibCaption, MB_ICONERROR, NotEnoughMemoryText); }

@@ -11,10 +11,11 @@
 // closing line break; "Fehler <code>" when the system has none.
 std::wstring SystemReason(DWORD error);
 
-// A message box owned by `owner`: the headline, the subject (a path, when
-// given) on the next line, then the detail (when given) after a blank line.
-void ReportProblem(HWND owner, const char16_t* caption, const char16_t* headline, std::wstring_view subject,
-                   std::wstring_view detail, UINT icon);
+// A message box owned by `owner` with the icon: the headline, the subject (a
+// path, when given) on the next line, then the detail (when given) after a
+// blank line.
+void ReportProblem(HWND owner, const char16_t* caption, UINT icon, const char16_t* headline,
+                   std::wstring_view subject = L"", std::wstring_view detail = L"");
 // The same with the system's reason for `error` as the detail.
 void ReportSystemError(HWND owner, const char16_t* caption, const char16_t* headline, std::wstring_view subject,
                        DWORD error);

@@ -34,7 +34,7 @@ DWORD SearchOptions = 0;
 std::u16string_view Pattern() { return AsUtf16(FindWhat); }
 
 void ReportNotFound(const char16_t* caption) {
-  ReportProblem(EditorWindow(), caption, NotFoundText, L"", L"", MB_ICONINFORMATION);
+  ReportProblem(EditorWindow(), caption, MB_ICONINFORMATION, NotFoundText);
   if (FindDialog) SetFocus(FindDialog);
 }
 
@@ -99,7 +99,7 @@ void ReplaceAll() {
                                   static_cast<std::int64_t>(pattern.size()),
                                   static_cast<std::int64_t>(replacement.size()));
   if (n < 0 || n > MaxTextLength) {
-    ReportProblem(editor, ReplaceCaption, ReplaceTooLargeText, L"", L"", MB_ICONERROR);
+    ReportProblem(editor, ReplaceCaption, MB_ICONERROR, ReplaceTooLargeText);
     return;
   }
   std::uint64_t bytes = (static_cast<std::uint64_t>(n) + 1) * sizeof(char16_t);

@@ -95,7 +95,7 @@ bool Exportable(HWND owner, const char16_t* caption) {
   const char16_t* problem = ExportProblem(length > 0 ? static_cast<std::size_t>(length) : 0, DocumentState.Modified,
                                           !DocumentState.FileName.empty());
   if (!problem) return true;
-  ReportProblem(owner, caption, problem, L"", L"", MB_ICONWARNING);
+  ReportProblem(owner, caption, MB_ICONWARNING, problem);
   return false;
 }
 
@@ -176,7 +176,7 @@ bool ExportPdfViaCpdf(HWND owner) {
   }
   if (Run(TypesetPass, job, SW_HIDE, HiddenFill) != 0) {
     std::u16string message = PdfFailureMessage(job.Doc);
-    ReportProblem(owner, FailureCaption, message.c_str(), L"", L"", MB_ICONWARNING);
+    ReportProblem(owner, FailureCaption, MB_ICONWARNING, message.c_str());
     DeleteTempUtf8(job.Txt);
     return false;
   }
