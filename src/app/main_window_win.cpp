@@ -226,8 +226,12 @@ int RunMessageLoop() {
 
 void OnDropFiles(HDROP drop) {
   if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) >= 1) {
-    wchar_t name[MAX_PATH] = L"";
-    if (DragQueryFileW(drop, 0, name, MAX_PATH) > 0) OpenDocumentByName(name, EditorWindow());
+    // The name's length first: a fixed buffer would cut a long path and
+    // could open another file.
+    UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring name(length + 1, L'\0');
+    if (length > 0 && DragQueryFileW(drop, 0, name.data(), length + 1) == length)
+      OpenDocumentByName(name.c_str(), EditorWindow());
   }
   DragFinish(drop);
 }

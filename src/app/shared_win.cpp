@@ -3,6 +3,8 @@
 #include <shellapi.h>
 
 #include "app/main_window_win.h"
+#include "app/shared.h"
+#include "platform/wide_win.h"
 
 std::wstring CommandLineArg(int index) {
   if (index < 0) return std::wstring();
@@ -39,10 +41,10 @@ std::wstring ProgramFilePath() {
 }
 
 std::wstring SystemProgramPath(const wchar_t* name) {
-  wchar_t folder[MAX_PATH];
-  UINT n = GetSystemDirectoryW(folder, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return std::wstring();
-  std::wstring path(folder, n);
+  std::wstring path(GetSystemDirectoryW(nullptr, 0), L'\0');
+  UINT n = path.empty() ? 0 : GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
+  if (n == 0 || n >= path.size()) return std::wstring();
+  path.resize(n);
   if (path.back() != L'\\') path += L'\\';
   return path + name;
 }
@@ -54,12 +56,25 @@ void ExpandInPlace(wchar_t* path) {
   lstrcpynW(path, expanded, PathCapacity + 1);
 }
 
+std::wstring FullPath(const wchar_t* path) {
+  std::wstring full(GetFullPathNameW(path, 0, nullptr, nullptr), L'\0');
+  DWORD n = full.empty() ? 0 : GetFullPathNameW(path, static_cast<DWORD>(full.size()), full.data(), nullptr);
+  if (n == 0 || n >= full.size()) return path;
+  full.resize(n);
+  return full;
+}
+
+std::wstring FileApiPath(const wchar_t* path) {
+  if (static_cast<std::size_t>(lstrlenW(path)) < LongPathFrom) return path;
+  return ToWide(ExtendedLengthPath(FromWide(FullPath(path))));
+}
+
 bool FileExists(const wchar_t* path) {
-  wchar_t work[MAX_PATH];
-  const wchar_t* probe = path;
-  DWORD n = ExpandEnvironmentStringsW(path, work, MAX_PATH);
-  if (n != 0 && n <= MAX_PATH) probe = work;
-  return GetFileAttributesW(probe) != INVALID_FILE_ATTRIBUTES;
+  std::wstring expanded(ExpandEnvironmentStringsW(path, nullptr, 0), L'\0');
+  DWORD n = expanded.empty() ? 0 : ExpandEnvironmentStringsW(path, expanded.data(), static_cast<DWORD>(expanded.size()));
+  if (n == 0 || n > expanded.size()) expanded = path;
+  else expanded.resize(n - 1);
+  return GetFileAttributesW(FileApiPath(expanded.c_str()).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 namespace {

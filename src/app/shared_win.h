@@ -29,6 +29,14 @@ std::wstring SystemProgramPath(const wchar_t* name);
 // form; keeps it when the expansion fails or would not fit.
 void ExpandInPlace(wchar_t* path);
 
+// The full form of a path (GetFullPathNameW at any length); the path as it
+// is when that fails.
+std::wstring FullPath(const wchar_t* path);
+
+// The path as the file functions take it at any length: from LongPathFrom
+// units on its full "\\?\" form, a shorter one as it is.
+std::wstring FileApiPath(const wchar_t* path);
+
 // True when the (environment-expanded) path names a file or a folder.
 bool FileExists(const wchar_t* path);
 

@@ -54,6 +54,7 @@ inline constexpr char16_t DefaultExtension[] = u"txt";
 // its own line; the system's reason, where there is one, after a blank line.
 inline constexpr char16_t CannotReadText[] = u"Datei kann nicht gelesen werden:";
 inline constexpr char16_t CannotWriteText[] = u"Datei kann nicht gespeichert werden:";
+inline constexpr char16_t NewContentKeptText[] = u"Die alte Datei ist nicht mehr da; der neue Inhalt ist gesichert in:";
 inline constexpr char16_t TooLargeText[] = u"Datei ist zu groß für den Editor:";
 inline constexpr char16_t ZeroBytesHeadline[] = u"Datei unvollständig angezeigt:";
 inline constexpr char16_t ZeroBytesDetail[] =

@@ -26,12 +26,12 @@ void ToggleEncoding();
 
 // Shared by loading and saving.
 
-// The dialog buffers hold paths of up to 260 characters.
-constexpr int DialogBufferSize = 260;
+// The dialogs take a name of any length a path can have.
+constexpr DWORD DialogBufferSize = 32768;
 
 // The open (or, with save, the save) dialog with an empty name field, the
-// first filter selected; false when cancelled. The save dialog asks before
-// replacing a file and adds ".txt" to a name without an extension.
-bool AskFileName(HWND owner, bool save, const wchar_t* filter, const wchar_t* title,
-                 wchar_t (&name)[DialogBufferSize]);
+// first filter selected; the chosen name, empty when cancelled. The save
+// dialog asks before replacing a file and adds ".txt" to a name without an
+// extension.
+std::wstring AskFileName(HWND owner, bool save, const wchar_t* filter, const wchar_t* title);
 

@@ -24,7 +24,8 @@ constexpr std::size_t EditorTextLimit = 0x7FFFFFFE;
 // Reads the whole file; false after a message. attributes: the flags of
 // CreateFileW (the MS-DOS open passes none).
 bool ReadWholeFile(const wchar_t* path, DWORD attributes, std::string& bytes) {
-  HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, attributes, nullptr);
+  HANDLE file = CreateFileW(FileApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            attributes, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     ReportFileError(CannotReadText, path, GetLastError());
     return false;
@@ -111,14 +112,16 @@ bool LoadDocument(HWND editor, const wchar_t* path) {
 }
 
 void OpenDocument(HWND owner, HWND editor) {
-  wchar_t name[DialogBufferSize] = L"";
-  if (!AskFileName(owner, false, AsWide(OpenFilter), nullptr, name)) return;
+  const std::wstring chosen = AskFileName(owner, false, AsWide(OpenFilter), nullptr);
+  if (chosen.empty()) return;
+  const wchar_t* name = chosen.c_str();
   if (LoadDocument(editor, name)) OpenLoaded(name);
 }
 
 void OpenDosDocument(HWND owner, HWND editor) {
-  wchar_t name[DialogBufferSize] = L"";
-  if (!AskFileName(owner, false, AsWide(DosFilter), AsWide(DosOpenTitle), name)) return;
+  const std::wstring chosen = AskFileName(owner, false, AsWide(DosFilter), AsWide(DosOpenTitle));
+  if (chosen.empty()) return;
+  const wchar_t* name = chosen.c_str();
   std::string bytes;
   if (!ReadWholeFile(name, 0, bytes)) return;
   TDecodedDocument doc;
@@ -135,8 +138,6 @@ void OpenDosDocument(HWND owner, HWND editor) {
 void OpenDocumentByName(const wchar_t* path, HWND editor) {
   // A name from the command line may be relative; the document keeps the full
   // path, so that a later change of the current folder does not move it.
-  wchar_t full[MAX_PATH * 4];
-  DWORD n = GetFullPathNameW(path, MAX_PATH * 4, full, nullptr);
-  if (n > 0 && n < MAX_PATH * 4) path = full;
-  if (LoadDocument(editor, path)) OpenLoaded(path);
+  const std::wstring full = FullPath(path);
+  if (LoadDocument(editor, full.c_str())) OpenLoaded(full.c_str());
 }

@@ -7,6 +7,7 @@
 
 #include "app/main_window_win.h"
 #include "app/report_win.h"
+#include "app/shared.h"
 #include "app/shared_win.h"
 #include "app/texts.h"
 #include "app/title_win.h"
@@ -35,52 +36,80 @@ DWORD WriteAll(HANDLE file, const std::string& bytes) {
   return FlushFileBuffers(file) ? ERROR_SUCCESS : GetLastError();
 }
 
+// A new temporary file beside the target, created (CREATE_NEW) under a name
+// of our own: GetTempFileNameW takes folders of at most MAX_PATH - 14 units.
+// Returns its handle, its name in `temp`, or INVALID_HANDLE_VALUE with the
+// error in `error`.
+HANDLE CreateTempBeside(const wchar_t* path, std::wstring& temp, DWORD& error) {
+  static DWORD counter = 0;
+  DWORD seed = GetCurrentProcessId() * 0x9E3779B1u ^ GetTickCount();
+  for (int attempt = 0; attempt < 64; ++attempt) {
+    temp = ToWide(TempNameBeside(AsUtf16(path), seed + ++counter));
+    HANDLE file = CreateFileW(FileApiPath(temp.c_str()).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) return file;
+    error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+  }
+  temp.clear();
+  return INVALID_HANDLE_VALUE;
+}
+
+// Puts the complete temporary file in the target's place. ReplaceFileW keeps
+// what the old file had (attributes, security); where the file system cannot
+// do it, a plain replacing move is tried.
+DWORD PutInPlace(const std::wstring& target, const std::wstring& temp, bool exists) {
+  if (exists && ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+    return ERROR_SUCCESS;
+  if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return ERROR_SUCCESS;
+  return GetLastError();
+}
+
 // Puts bytes into the file at path through a temporary file in the same
 // folder; an existing file is replaced only once the new content is complete
 // and keeps its attributes. Returns the error, ERROR_SUCCESS when written.
-DWORD WriteFileSafely(const wchar_t* path, const std::string& bytes) {
-  DWORD old = GetFileAttributesW(path);
+// The temporary file is removed after a failure only when the target is as
+// it was (there was none, or the old file is still there): a replace that
+// took the old file away and then could not move the new one in leaves the
+// temporary file as the one copy, and its name comes back in `kept`.
+DWORD WriteFileSafely(const wchar_t* path, const std::string& bytes, std::wstring& kept) {
+  const std::wstring target = FileApiPath(path);
+  DWORD old = GetFileAttributesW(target.c_str());
   bool exists = old != INVALID_FILE_ATTRIBUTES;
   if (exists && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return ERROR_ACCESS_DENIED;
 
-  std::wstring folder(path);
-  std::size_t slash = folder.find_last_of(L"\\/");
-  folder = slash == std::wstring::npos ? std::wstring(L".") : folder.substr(0, slash + 1);
-  wchar_t temp[MAX_PATH * 2];
-  if (!GetTempFileNameW(folder.c_str(), L"zib", 0, temp)) return GetLastError();
-
+  std::wstring temp;
   DWORD error = ERROR_SUCCESS;
-  HANDLE file = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    error = GetLastError();
-  } else {
-    error = WriteAll(file, bytes);
-    CloseHandle(file);
-  }
-  if (error == ERROR_SUCCESS) {
-    // ReplaceFileW keeps what the old file had (attributes, security); where
-    // the file system cannot do it, a plain replacing move is tried. Both
-    // leave the old file as it was when they fail.
-    bool placed =
-        (exists && ReplaceFileW(path, temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) ||
-        MoveFileExW(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!placed) error = GetLastError();
-  }
+  HANDLE file = CreateTempBeside(path, temp, error);
+  if (file == INVALID_HANDLE_VALUE) return error;
+  const std::wstring tempApi = FileApiPath(temp.c_str());
+  error = WriteAll(file, bytes);
+  CloseHandle(file);
+  if (error == ERROR_SUCCESS) error = PutInPlace(target, tempApi, exists);
   if (error != ERROR_SUCCESS) {
-    DeleteFileW(temp);
+    if (!exists || GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) DeleteFileW(tempApi.c_str());
+    else kept = temp;
     return error;
   }
   // Not every file system carries the attributes over; set them again.
-  DWORD now = GetFileAttributesW(path);
+  DWORD now = GetFileAttributesW(target.c_str());
   if (exists && now != INVALID_FILE_ATTRIBUTES && (now & KeptAttributes) != (old & KeptAttributes))
-    SetFileAttributesW(path, (now & ~KeptAttributes) | (old & KeptAttributes));
+    SetFileAttributesW(target.c_str(), (now & ~KeptAttributes) | (old & KeptAttributes));
   return ERROR_SUCCESS;
 }
 
 bool WriteOrReport(const wchar_t* path, const std::string& bytes) {
-  DWORD error = WriteFileSafely(path, bytes);
+  std::wstring kept;
+  DWORD error = WriteFileSafely(path, bytes, kept);
   if (error == ERROR_SUCCESS) return true;
-  ReportFileError(CannotWriteText, path, error);
+  std::wstring detail = SystemReason(error);
+  if (!kept.empty()) {
+    detail += L"\r\n\r\n";
+    detail += AsWide(NewContentKeptText);
+    detail += L"\r\n" + kept;
+  }
+  ReportFileProblem(CannotWriteText, path, detail);
   return false;
 }
 
@@ -126,8 +155,9 @@ void SaveDocument(HWND owner, HWND editor) {
 }
 
 void SaveDocumentAs(HWND owner, HWND editor) {
-  wchar_t name[DialogBufferSize] = L"";
-  if (!AskFileName(owner, true, AsWide(SaveFilter), nullptr, name)) return;
+  const std::wstring chosen = AskFileName(owner, true, AsWide(SaveFilter), nullptr);
+  if (chosen.empty()) return;
+  const wchar_t* name = chosen.c_str();
   if (!WriteDocument(editor, name)) return;
   ApplyNamed(DocumentState, AsUtf16(name));
   UpdateTitle();
@@ -135,8 +165,9 @@ void SaveDocumentAs(HWND owner, HWND editor) {
 }
 
 void SaveDosDocument(HWND owner, HWND editor) {
-  wchar_t name[DialogBufferSize] = L"";
-  if (!AskFileName(owner, true, AsWide(DosFilter), AsWide(DosSaveTitle), name)) return;
+  const std::wstring chosen = AskFileName(owner, true, AsWide(DosFilter), AsWide(DosSaveTitle));
+  if (chosen.empty()) return;
+  const wchar_t* name = chosen.c_str();
   bool replaced = false;
   std::u16string text;
   std::string bytes;

@@ -399,3 +399,83 @@ TEST_CASE("documents: a save that runs out of disk space leaves the old file who
   CHECK(files == 1);
   DeleteFileW(path.c_str());
 }
+
+TEST_CASE("documents: paths longer than MAX_PATH open, save and drop whole") {
+  // A folder path of about 600 units, in folders of 100.
+  std::wstring folder = Folder();
+  for (wchar_t c : std::wstring(L"abcde")) {
+    folder += L"\\" + std::wstring(100, c);
+    CreateDirectoryW(folder.c_str(), nullptr);
+  }
+  REQUIRE(folder.size() > 500);
+  const std::wstring path = folder + L"\\lang.txt";
+  REQUIRE(WriteFileBytes(path, "alt\r\n"));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + path + L"\""));
+  REQUIRE(TitleBecomes(zib, TitleOf(path)));
+  REQUIRE(Keys(zib, L"Ctrl+End"));
+  REQUIRE(Type(zib, L"neu"));
+  CHECK(SavedAs(zib, path, "alt\r\nneu"));
+  CHECK(TitleBecomes(zib, TitleOf(path)));
+
+  // A dropped name is taken whole, never cut at 259 units, even where the
+  // cut name is a file too.
+  const std::wstring longName = Folder() + L"\\" + std::wstring(260 - Folder().size(), L'n') + L".txt";
+  const std::wstring cutName = longName.substr(0, 259);
+  REQUIRE(WriteFileBytes(longName, "ganz"));
+  REQUIRE(WriteFileBytes(cutName, "gekappt"));
+  Open(zib, longName);
+  CHECK(EditorText(zib) == L"ganz");
+  DeleteFileW(cutName.c_str());
+  DeleteFileW(longName.c_str());
+}
+
+TEST_CASE("documents: a save whose file cannot be put in place never deletes the last copy") {
+  const std::wstring folder = ScratchFolder(L"documents-planted");
+  const std::wstring path = folder + L"\\brief.txt";
+  auto tempFiles = [&] {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\zib*.tmp").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do names.push_back(folder + L"\\" + data.cFileName);
+    while (FindNextFileW(find, &data));
+    FindClose(find);
+    return names;
+  };
+  for (const std::wstring& name : tempFiles()) DeleteFileW(name.c_str());
+  REQUIRE(WriteFileBytes(path, "alt"));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + path + L"\""));
+  REQUIRE(TitleBecomes(zib, TitleOf(path)));
+  REQUIRE(Keys(zib, L"Ctrl+End"));
+  REQUIRE(Type(zib, L" neu"));
+
+  // Replace and move refused, the old file still there: it stays, and the
+  // temporary file goes.
+  REQUIRE(PlantFileFailure(zib, PlantBothRefused));
+  REQUIRE(Keys(zib, L"Ctrl+S"));
+  Answer(zib, Caption, ToWide(CannotWriteText) + L"\r\n" + path + L"\r\n\r\n", IDOK);
+  CHECK(Bytes(path) == "alt");
+  CHECK(tempFiles().empty());
+  CHECK(Title(zib) == TitleOf(path, true));
+
+  // The replace took the old file away and the move failed: the temporary
+  // file is the one copy on disk, so it stays and the message names it.
+  REQUIRE(PlantFileFailure(zib, PlantOldFileLost));
+  REQUIRE(Keys(zib, L"Ctrl+S"));
+  HWND box = WaitForMessageBox(zib, Caption);
+  REQUIRE(box != nullptr);
+  std::vector<std::wstring> kept = tempFiles();
+  REQUIRE(kept.size() == 1);
+  CHECK(Bytes(kept[0]) == "alt neu");
+  CHECK(MessageText(box).ends_with(L"\r\n\r\n" + ToWide(NewContentKeptText) + L"\r\n" + kept[0]));
+  REQUIRE(PressButton(box, IDOK));
+  REQUIRE(WaitForWindowGone(box));
+  CHECK(Title(zib) == TitleOf(path, true));
+
+  // Working again, the next save writes the file.
+  REQUIRE(PlantFileFailure(zib, PlantNone));
+  CHECK(SavedAs(zib, path, "alt neu"));
+  DeleteFileW(kept[0].c_str());
+}

@@ -225,6 +225,8 @@ bool RecordCommands(TZib& zib) { return AskProbe(zib, ProbeRecordCommands, 1, De
 
 bool StopRecordingCommands(TZib& zib) { return AskProbe(zib, ProbeRecordCommands, 0, DefaultWaitMs); }
 
+bool PlantFileFailure(TZib& zib, TPlantedFailure how) { return AskProbe(zib, ProbePlantFileFailure, how, DefaultWaitMs); }
+
 std::vector<TRecordedCommand> RecordedCommands(const TZib& zib) {
   std::vector<TRecordedCommand> commands;
   if (!zib.Block) return commands;

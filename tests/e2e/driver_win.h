@@ -18,6 +18,7 @@
 #include "app/texts.h"
 #include "app/window_ids.h"
 #include "platform/wide_win.h"
+#include "probe_protocol.h"
 
 struct TProbeBlock;
 
@@ -111,6 +112,10 @@ bool PostClose(TZib& zib);
 // Drops files on the main window as the shell would (WM_DROPFILES built inside
 // the program by the probe); waits until the probe has posted it.
 bool DropFiles(TZib& zib, const std::vector<std::wstring>& paths);
+
+// From now on the program's ReplaceFileW and MoveFileExW fail as `how` says
+// (probe_protocol.h); PlantNone lets them work again.
+bool PlantFileFailure(TZib& zib, TPlantedFailure how);
 
 // From now on menu and shortcut commands reaching the main window are noted
 // and not carried out (the probe replaces the window procedure), until

@@ -22,6 +22,17 @@ enum TProbeRequest : unsigned {
                              // window and keep them from the program; 0: stop and let them through
   ProbeWatchEditClass = 6,   // puts a counter under the EDIT class's procedure: an editor created
                              // from now on passes what its subclass lets through to the counter
+  ProbePlantFileFailure = 7, // lParam a TPlantedFailure: how the program's ReplaceFileW and
+                             // MoveFileExW fail from now on
+};
+
+// Failures planted in the program's imports of ReplaceFileW and MoveFileExW.
+enum TPlantedFailure : int {
+  PlantNone = 0,         // both work again
+  PlantOldFileLost = 1,  // the replace removes the old file, then fails with
+                         // ERROR_UNABLE_TO_MOVE_REPLACEMENT; the move fails with ERROR_ACCESS_DENIED
+  PlantBothRefused = 2,  // the replace fails with ERROR_UNABLE_TO_REMOVE_REPLACED, the move
+                         // with ERROR_SHARING_VIOLATION; both leave every file as it was
 };
 
 // Where a row comes from.

@@ -116,6 +116,63 @@ void PostDrop(HWND window) {
   if (!PostMessageW(main, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0)) GlobalFree(memory);
 }
 
+// Planted file failures: the program's import table entries of ReplaceFileW
+// and MoveFileExW are pointed at stand-ins that fail as asked.
+int Planted = PlantNone;
+
+BOOL WINAPI PlantedReplaceFile(LPCWSTR replaced, LPCWSTR replacement, LPCWSTR backup, DWORD flags, LPVOID, LPVOID) {
+  if (Planted == PlantOldFileLost) {
+    DeleteFileW(replaced);
+    SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+    return FALSE;
+  }
+  if (Planted == PlantBothRefused) {
+    SetLastError(ERROR_UNABLE_TO_REMOVE_REPLACED);
+    return FALSE;
+  }
+  return ReplaceFileW(replaced, replacement, backup, flags, nullptr, nullptr);
+}
+
+BOOL WINAPI PlantedMoveFileEx(LPCWSTR from, LPCWSTR to, DWORD flags) {
+  if (Planted != PlantNone) {
+    SetLastError(Planted == PlantOldFileLost ? ERROR_ACCESS_DENIED : ERROR_SHARING_VIOLATION);
+    return FALSE;
+  }
+  return MoveFileExW(from, to, flags);
+}
+
+// Points the program's import of `name` (from any DLL) at `stand`.
+void PatchImport(const char* name, void* stand) {
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+  auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  if (!dir.VirtualAddress) return;
+  for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); d->Name; ++d) {
+    if (!d->OriginalFirstThunk) continue;
+    auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
+    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
+    for (; names->u1.AddressOfData; ++names, ++slots) {
+      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+      auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+      if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), name) != 0) continue;
+      DWORD old = 0;
+      VirtualProtect(&slots->u1.Function, sizeof(void*), PAGE_READWRITE, &old);
+      slots->u1.Function = reinterpret_cast<ULONG_PTR>(stand);
+      VirtualProtect(&slots->u1.Function, sizeof(void*), old, &old);
+    }
+  }
+}
+
+void PlantFileFailure(int how) {
+  static bool patched = false;
+  Planted = how;
+  if (patched) return;
+  patched = true;
+  PatchImport("ReplaceFileW", reinterpret_cast<void*>(PlantedReplaceFile));
+  PatchImport("MoveFileExW", reinterpret_cast<void*>(PlantedMoveFileEx));
+}
+
 }  // namespace
 
 
@@ -155,6 +212,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeGetMessage(int code, WPAR
         if (msg->wParam == ProbeDropFiles) PostDrop(msg->hwnd);
         if (msg->wParam == ProbeRecordCommands) RecordCommands(msg->hwnd, msg->lParam != 0);
         if (msg->wParam == ProbeWatchEditClass) WatchEditClass(msg->hwnd);
+        if (msg->wParam == ProbePlantFileFailure) PlantFileFailure(static_cast<int>(msg->lParam));
         if (msg->wParam == ProbeReadSelection) {
           DWORD start = 0, end = 0;
           SendMessageW(reinterpret_cast<HWND>(msg->lParam), EM_GETSEL, reinterpret_cast<WPARAM>(&start),

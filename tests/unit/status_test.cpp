@@ -50,3 +50,23 @@ TEST_CASE("About text") {
   CHECK(text.find(u"\r\n\r\n") != std::u16string_view::npos);
   CHECK(std::u16string_view(AboutCaption) == u"\u00DCber Z\u00B7i\u00B7b");
 }
+
+TEST_CASE("long paths take the extended form; the temporary name sits beside the target") {
+  const std::u16string deep = u"\\" + std::u16string(LongPathFrom, u'x');
+  struct {
+    std::u16string path, extended;
+  } rows[] = {
+      {u"C:\\kurz.txt", u"C:\\kurz.txt"},
+      {u"C:" + deep, u"\\\\?\\C:" + deep},
+      {u"d:/a" + deep, u"\\\\?\\d:\\a" + deep},
+      {u"\\\\server\\share" + deep, u"\\\\?\\UNC\\server\\share" + deep},
+      {u"\\\\?\\C:" + deep, u"\\\\?\\C:" + deep},
+      {u"\\\\.\\C:" + deep, u"\\\\.\\C:" + deep},
+      {u"relativ" + deep, u"relativ" + deep},
+  };
+  for (const auto& row : rows) CHECK(ExtendedLengthPath(row.path) == row.extended);
+
+  CHECK(TempNameBeside(u"C:\\Texte\\brief.txt", 0x00A1B2C3u) == u"C:\\Texte\\zib00A1B2C3.tmp");
+  CHECK(TempNameBeside(u"D:/x/y.txt", 0xFFFFFFFFu) == u"D:/x/zibFFFFFFFF.tmp");
+  CHECK(TempNameBeside(u"brief.txt", 1) == u".\\zib00000001.tmp");
+}
