@@ -81,7 +81,7 @@ void OnEditorNotification(WORD code) {
       ApplyEdited(DocumentState);
       UpdateTitle();
       break;
-    case EN_UPDATE: UpdateStatusLine(); break;
+    case EN_UPDATE: RequestStatusLine(); break;
     case EN_ERRSPACE:
       CountErrSpace();
       ReportOutOfMemory();
@@ -190,11 +190,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYUP:
     case WM_HSCROLL:
     case WM_VSCROLL:
-    case WM_LBUTTONUP: UpdateStatusLine(); return 0;
+    case WM_LBUTTONUP: RequestStatusLine(); return 0;
     case WM_COMMAND:
       OnCommand(wParam, lParam);
       EndWork();
+      RequestStatusLine();  // a command may have moved the caret
       return 0;
+    case WM_ENTERIDLE: FlushStatusLine(); return 0;  // a dialog or menu waits for the user
     case WM_INITMENU: OnInitMenu(reinterpret_cast<HMENU>(wParam)); return 0;
     case WM_INITMENUPOPUP:
       if (reinterpret_cast<HMENU>(wParam) == MenuPopupHandle(PopupEdit))
@@ -216,10 +218,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 int RunMessageLoop() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (FindDialog && IsDialogMessageW(FindDialog, &msg)) continue;
-    if (ShortcutTable && TranslateAcceleratorW(MainWindow, ShortcutTable, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    bool taken = (FindDialog && IsDialogMessageW(FindDialog, &msg)) ||
+                 (ShortcutTable && TranslateAcceleratorW(MainWindow, ShortcutTable, &msg));
+    if (!taken) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    // A burst of input is over when none waits: the status line follows once.
+    if (!HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE))) FlushStatusLine();
   }
   return static_cast<int>(msg.wParam);
 }

@@ -13,7 +13,25 @@ void UpdateTitle() {
   SetWindowTextW(MainWindow, AsWide(title.c_str()));
 }
 
+namespace {
+
+bool StatusLinePending = false;
+
+}  // namespace
+
+// A message sent from another thread (a test driver, an accessibility tool)
+// is handled inside the loop's wait, with no burst to end it: then at once.
+void RequestStatusLine() {
+  if (InSendMessage()) UpdateStatusLine();
+  else StatusLinePending = true;
+}
+
+void FlushStatusLine() {
+  if (StatusLinePending) UpdateStatusLine();
+}
+
 void UpdateStatusLine() {
+  StatusLinePending = false;
   HWND editor = EditorWindow();
   if (!editor || !StatusLine) return;
   DWORD start = 0;

@@ -148,7 +148,7 @@ void FindNext() {
   }
   SendMessageW(editor, EM_SETSEL, static_cast<WPARAM>(p), static_cast<LPARAM>(p + static_cast<std::ptrdiff_t>(pattern.size())));
   SendMessageW(editor, EM_SCROLLCARET, 0, 0);
-  UpdateStatusLine();
+  RequestStatusLine();
 }
 
 void OnFindReplaceMessage(LPARAM) {

@@ -115,7 +115,7 @@ LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
       if (shift || ctrl) break;
       InsertMode = !InsertMode;
       UpdateCaretShape();
-      UpdateStatusLine();
+      RequestStatusLine();
       ScheduleMarkRepaint(window);
       return 0;
     case VK_F11:
@@ -183,27 +183,33 @@ LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       return Previous(window, message, wParam, lParam);
     case WM_SETTEXT: case WM_SETFONT: case EM_SETSEL: case EM_REPLACESEL:
     case WM_HSCROLL: case WM_VSCROLL: case WM_MOUSEWHEEL:
-    case WM_CUT: case WM_PASTE: case WM_CLEAR: case WM_UNDO: {
+    case WM_CUT: case WM_PASTE: case WM_CLEAR: case WM_UNDO: case EM_UNDO: {
       LRESULT result = Previous(window, message, wParam, lParam);
       ScheduleMarkRepaint(window);
+      RequestStatusLine();
       return result;
     }
     case WM_KEYDOWN:
+      RequestStatusLine();
       return OnKeyDown(window, wParam, lParam);
     case WM_KEYUP:
-      UpdateStatusLine();
+      RequestStatusLine();
       ScheduleMarkRepaint(window);
       return Previous(window, message, wParam, lParam);
     case WM_CHAR:
+      RequestStatusLine();
       return OnChar(window, wParam, lParam);
+    case WM_LBUTTONDOWN:
+      RequestStatusLine();
+      return Previous(window, message, wParam, lParam);
     case WM_MOUSEMOVE:
       if (wParam & MK_LBUTTON) {
-        UpdateStatusLine();
+        RequestStatusLine();
         ScheduleMarkRepaint(window);
       }
       return Previous(window, message, wParam, lParam);
     case WM_LBUTTONUP:
-      UpdateStatusLine();
+      RequestStatusLine();
       ScheduleMarkRepaint(window);
       return Previous(window, message, wParam, lParam);
     default:

@@ -7,6 +7,7 @@
 #include "app/report_win.h"
 #include "app/shared_win.h"
 #include "app/texts.h"
+#include "app/title_win.h"
 #include "document/document_state.h"
 #include "editor/editor_win.h"
 #include "output/output_win.h"
@@ -150,6 +151,7 @@ int RunAndWait(std::u16string_view commandLine, const wchar_t* title, WORD show,
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
+    FlushStatusLine();
   }
   DWORD code = 0;
   GetExitCodeProcess(process.hProcess, &code);

@@ -71,6 +71,13 @@ std::wstring Title(const TZib& zib) { return WindowText(zib.Main); }
 HWND Editor(const TZib& zib) { return zib.Main ? GetDlgItem(zib.Main, EditorId) : nullptr; }
 HWND StatusLine(const TZib& zib) { return zib.Main ? GetDlgItem(zib.Main, StatusId) : nullptr; }
 std::wstring EditorText(const TZib& zib) { return WindowText(Editor(zib)); }
+std::string Narrow(const std::wstring& text) {
+  std::string bytes(text.size() * 3, '\0');
+  bytes.resize(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
+                                   static_cast<int>(bytes.size()), nullptr, nullptr));
+  return bytes;
+}
+
 std::wstring StatusText(const TZib& zib) { return WindowText(StatusLine(zib)); }
 
 bool EditorSelection(TZib& zib, DWORD& start, DWORD& end) {

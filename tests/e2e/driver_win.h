@@ -52,6 +52,8 @@ std::wstring ZibPath();
 std::wstring UnixFolderFrom(const char* variable);
 // A fresh, empty folder for one test's files (under the temp folder).
 std::wstring ScratchFolder(std::wstring_view name);
+// The text in UTF-8, for test messages.
+std::string Narrow(const std::wstring& text);
 bool WriteFileBytes(const std::wstring& path, std::string_view bytes);
 bool ReadFileBytes(const std::wstring& path, std::string& bytes);
 

@@ -6,6 +6,7 @@
 #include "app/commands.h"
 #include "app/menu_table.h"
 #include "app/status.h"
+#include "dialogs/dialog_template.h"
 #include "driver_win.h"
 
 namespace {
@@ -600,4 +601,67 @@ TEST_CASE("\"Neue &Instanz\" starts a second, independent copy") {
     WaitForSingleObject(process, 5000);
     CloseHandle(process);
   }
+}
+
+namespace {
+
+// The status line the editor's own text and caret call for (a new document,
+// lines short enough not to wrap).
+std::wstring StatusForEditor(TZib& zib) {
+  std::wstring text = EditorText(zib);
+  DWORD start = 0, end = 0;
+  if (!EditorSelection(zib, start, end)) return L"?";
+  long line = 1, lineStart = 0, lines = 1;
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != L'\r' || text[i + 1] != L'\n') continue;
+    ++lines;
+    if (i + 2 <= start) {
+      ++line;
+      lineStart = static_cast<long>(i + 2);
+    }
+  }
+  return ToWide(ComposeStatusLine(line, static_cast<long>(start) - lineStart + 1, lines,
+                                  static_cast<long>(text.size()), u"ANSI", false, true));
+}
+
+bool StatusFollows(TZib& zib) {
+  if (WaitUntil([&] { return StatusText(zib) == StatusForEditor(zib); }, 3000)) return true;
+  MESSAGE("status: " << Narrow(StatusText(zib)) << "\nwanted: " << Narrow(StatusForEditor(zib)));
+  return false;
+}
+
+}  // namespace
+
+TEST_CASE("the status line follows every command that moves the caret, without a key") {
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  REQUIRE(PutText(zib, L"eins  \r\nzwei\r\ndrei", 17, 17));
+  REQUIRE(Type(zib, L"x"));
+  REQUIRE(StatusFollows(zib));
+  // Sent as from the menu: no key reaches the editor afterwards.
+  for (unsigned short id : {CmdSelectAll, CmdDuplicateLine, CmdComment, CmdCleanUp, CmdWordWrap, CmdWordWrap}) {
+    INFO("command " << id);
+    SelectInEditor(zib, 15, 15);
+    REQUIRE(Type(zib, L""));
+    REQUIRE(PostCommand(zib, id));
+    REQUIRE(WaitForInputHandled(zib));
+    CHECK(StatusFollows(zib));
+  }
+  // Go to line confirmed with the mouse.
+  REQUIRE(PostCommand(zib, CmdGoToLine));
+  HWND dialog = WaitForDialog(zib, DefaultWaitMs, ToWide(GoToLineCaption));
+  REQUIRE(dialog != nullptr);
+  REQUIRE(SetDialogItemText(dialog, NumberFieldId, L"2"));
+  REQUIRE(PressButton(dialog, IDOK));
+  REQUIRE(WaitForWindowGone(dialog));
+  CHECK(StatusFollows(zib));
+  // Find from its dialog's button.
+  REQUIRE(PostCommand(zib, CmdFind));
+  dialog = WaitForFindDialog(zib);
+  REQUIRE(dialog != nullptr);
+  SelectInEditor(zib, 0, 0);
+  REQUIRE(SetDialogItemText(dialog, FindWhatFieldId, L"drei"));
+  REQUIRE(PressButton(dialog, IDOK));
+  CHECK(StatusFollows(zib));
+  REQUIRE(PressButton(dialog, IDCANCEL));
 }
