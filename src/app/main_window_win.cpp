@@ -61,6 +61,7 @@ void ExportWithCpdf() {
 void StartNewInstance() { ShellExecuteW(MainWindow, L"open", CommandLineArg(0).c_str(), nullptr, nullptr, SW_SHOWNORMAL); }
 
 void ExitProgram() {
+  if (PdfExportRunning()) return DeferUntilExportEnds(WM_COMMAND, CmdExit);
   DestroyAcceleratorTable(ShortcutTable);
   ShortcutTable = nullptr;
   PostQuitMessage(0);
@@ -147,8 +148,10 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void OnInitMenu(HMENU menu) {
-  EnableMenuItem(menu, CmdPdfCpdf, MF_BYCOMMAND | (CpdfPath[0] ? MF_ENABLED : MF_GRAYED));
-  EnableMenuItem(menu, CmdPdfLibreOffice, MF_BYCOMMAND | (SwriterPath[0] ? MF_ENABLED : MF_GRAYED));
+  // One export at a time: both wait while one runs.
+  bool idle = !PdfExportRunning();
+  EnableMenuItem(menu, CmdPdfCpdf, MF_BYCOMMAND | (idle && !CpdfPath.empty() ? MF_ENABLED : MF_GRAYED));
+  EnableMenuItem(menu, CmdPdfLibreOffice, MF_BYCOMMAND | (idle && !SwriterPath.empty() ? MF_ENABLED : MF_GRAYED));
 }
 
 }  // namespace
@@ -184,7 +187,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS: SetFocus(EditorWindow()); return 0;
     case WM_PAINT: PaintBusyText(window); return 0;
     case WM_CLOSE:
-      if (ConfirmDiscardChanges(MainWindow)) DestroyWindow(window);
+      if (PdfExportRunning()) DeferUntilExportEnds(WM_CLOSE, 0);
+      else if (ConfirmDiscardChanges(MainWindow)) DestroyWindow(window);
       return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
     case WM_KEYUP:

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/appearance_win.h"
+#include "app/main_window_win.h"
 #include "app/report_win.h"
 #include "app/shared_win.h"
 #include "app/texts.h"
@@ -14,45 +15,45 @@
 #include "output/pdf_export.h"
 #include "platform/wide_win.h"
 
-wchar_t SwriterPath[ConverterPathSize] = L"";
-wchar_t CpdfPath[ConverterPathSize] = L"";
+std::wstring SwriterPath;
+std::wstring CpdfPath;
 
 namespace {
+
+bool Exporting = false;
+UINT DeferredMessage = 0;  // WM_CLOSE or WM_COMMAND, asked for during the export
+WPARAM DeferredWParam = 0;
 
 constexpr WORD HiddenFill = 0x4E;  // yellow on red
 constexpr WORD ShownFill = 7;
 
-// The pattern with environment variables expanded; empty when the result
-// does not fit the path buffer.
-void ExpandConverterPath(const wchar_t* pattern, wchar_t (&path)[ConverterPathSize]) {
-  wchar_t expanded[1025];
-  DWORD n = ExpandEnvironmentStringsW(pattern, expanded, 1025);
-  const wchar_t* result = n == 0 || n > 1025 ? pattern : expanded;
-  if (lstrlenW(result) >= ConverterPathSize) {
-    path[0] = L'\0';
-    return;
-  }
-  lstrcpynW(path, result, ConverterPathSize);
+// The pattern with environment variables expanded; the pattern itself when
+// the expansion fails.
+std::wstring ExpandConverterPath(const wchar_t* pattern) {
+  std::wstring expanded(ExpandEnvironmentStringsW(pattern, nullptr, 0), L'\0');
+  DWORD n = expanded.empty() ? 0 : ExpandEnvironmentStringsW(pattern, expanded.data(), static_cast<DWORD>(expanded.size()));
+  if (n == 0 || n > expanded.size()) return pattern;
+  expanded.resize(n - 1);
+  return expanded;
 }
 
 bool IsFile(const wchar_t* path) {
-  DWORD attributes = GetFileAttributesW(path);
+  DWORD attributes = GetFileAttributesW(FileApiPath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // cpdf at its installation path, else beside Zib, else in an absolute
 // folder of PATH; the full path of the first one that exists, or empty.
 void FindCpdf() {
-  wchar_t install[ConverterPathSize];
-  ExpandConverterPath(L"%ProgramFiles(x86)%\\Dornef\\Pdfwrk\\cpdf.exe", install);
+  std::wstring install = ExpandConverterPath(L"%ProgramFiles(x86)%\\Dornef\\Pdfwrk\\cpdf.exe");
   std::wstring pathVariable(32767, L'\0');
   pathVariable.resize(GetEnvironmentVariableW(L"PATH", pathVariable.data(), 32767));
   if (pathVariable.size() >= 32767) pathVariable.clear();
-  CpdfPath[0] = L'\0';
+  CpdfPath.clear();
   for (const std::u16string& candidate :
-       CpdfCandidates(AsUtf16(install), FolderOf(FromWide(ProgramFilePath())), FromWide(pathVariable))) {
-    if (candidate.size() < ConverterPathSize && IsFile(AsWide(candidate.c_str()))) {
-      lstrcpynW(CpdfPath, AsWide(candidate.c_str()), ConverterPathSize);
+       CpdfCandidates(FromWide(install), FolderOf(FromWide(ProgramFilePath())), FromWide(pathVariable))) {
+    if (IsFile(AsWide(candidate.c_str()))) {
+      CpdfPath = ToWide(candidate);
       return;
     }
   }
@@ -68,20 +69,20 @@ DWORD WriteTempUtf8(const std::u16string& path) {
     std::u16string text;
     if (!GetEditorText(text) || !TempUtf8Bytes(text, bytes)) return ERROR_NOT_ENOUGH_MEMORY;
   }
-  HANDLE file = CreateFileW(AsWide(path.c_str()), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
+  const std::wstring name = FileApiPath(AsWide(path.c_str()));
+  HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return GetLastError();
   DWORD written = 0;
   DWORD error = ERROR_SUCCESS;
   if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) error = GetLastError();
   else if (written != bytes.size()) error = ERROR_DISK_FULL;
   CloseHandle(file);
-  if (error != ERROR_SUCCESS) DeleteFileW(AsWide(path.c_str()));
+  if (error != ERROR_SUCCESS) DeleteFileW(name.c_str());
   return error;
 }
 
 void DeleteTempUtf8(const std::u16string& path) {
-  if (IsTempUtf8Name(path) && FileExists(AsWide(path.c_str()))) DeleteFileW(AsWide(path.c_str()));
+  if (IsTempUtf8Name(path) && FileExists(AsWide(path.c_str()))) DeleteFileW(FileApiPath(AsWide(path.c_str())).c_str());
 }
 
 // Every pass runs in the document's folder, where LibreOffice writes its PDF.
@@ -103,15 +104,24 @@ bool Exportable(HWND owner, const char16_t* caption) {
 }  // namespace
 
 void LocatePdfConverters() {
-  ExpandConverterPath(L"%ProgramW6432%\\LibreOffice\\program\\swriter.exe", SwriterPath);
-  if (!IsAbsolutePath(AsUtf16(SwriterPath)) || !IsFile(SwriterPath)) SwriterPath[0] = L'\0';
+  SwriterPath = ExpandConverterPath(L"%ProgramW6432%\\LibreOffice\\program\\swriter.exe");
+  if (!IsAbsolutePath(FromWide(SwriterPath)) || !IsFile(SwriterPath.c_str())) SwriterPath.clear();
   FindCpdf();
-  if (!CpdfPath[0]) return;
+  if (CpdfPath.empty()) return;
   std::u16string test = u"\"";
-  test += AsUtf16(CpdfPath);
+  test += FromWide(CpdfPath);
   test += u'"';
-  std::u16string folder = FolderOf(AsUtf16(CpdfPath));
-  if (RunAndWait(test, L"CPDF-Test", SW_HIDE, HiddenFill, folder) != 0) CpdfPath[0] = L'\0';
+  std::u16string folder = FolderOf(FromWide(CpdfPath));
+  if (RunAndWait(test, L"CPDF-Test", SW_HIDE, HiddenFill, folder) != 0) CpdfPath.clear();
+}
+
+bool PdfExportRunning() { return Exporting; }
+
+void DeferUntilExportEnds(UINT message, WPARAM wParam) {
+  // Ending the program outranks closing the window.
+  if (DeferredMessage == WM_COMMAND && message == WM_CLOSE) return;
+  DeferredMessage = message;
+  DeferredWParam = wParam;
 }
 
 // Waits without spinning: sleeps until the process ends or a message arrives,
@@ -161,11 +171,13 @@ int RunAndWait(std::u16string_view commandLine, const wchar_t* title, WORD show,
   return static_cast<int>(code);
 }
 
-bool ExportPdfViaCpdf(HWND owner) {
-  if (!FileExists(CpdfPath)) return false;
+namespace {
+
+bool CpdfExport(HWND owner) {
+  if (!FileExists(CpdfPath.c_str())) return false;
   if (!Exportable(owner, CpdfCaption)) return false;
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  TPdfJob job = PdfJob(DocumentState.FileName, AsUtf16(CpdfPath), AsUtf16(SwriterPath),
+  TPdfJob job = PdfJob(DocumentState.FileName, FromWide(CpdfPath), FromWide(SwriterPath),
                        DocumentState.Encoding == Dos437);
   DWORD error = WriteTempUtf8(job.Txt);
   if (error == ERROR_NOT_ENOUGH_MEMORY) {
@@ -190,15 +202,15 @@ bool ExportPdfViaCpdf(HWND owner) {
   return true;
 }
 
-bool ExportPdfViaLibreOffice(HWND owner) {
-  if (!FileExists(SwriterPath)) return false;
+bool WriterExport(HWND owner) {
+  if (!FileExists(SwriterPath.c_str())) return false;
   if (!Exportable(owner, WriterCaption)) return false;
-  TPdfJob job = PdfJob(DocumentState.FileName, AsUtf16(CpdfPath), AsUtf16(SwriterPath),
+  TPdfJob job = PdfJob(DocumentState.FileName, FromWide(CpdfPath), FromWide(SwriterPath),
                        DocumentState.Encoding == Dos437);
   BeginBusy(WriterBusyText);
   bool done = false;
   if (Run(WriterPass, job, SW_SHOWNORMAL, ShownFill) == 0) {
-    if (FileExists(CpdfPath))
+    if (FileExists(CpdfPath.c_str()))
       for (TPdfPass pass : {PageNumberPass, DatePass, FileNamePass}) Run(pass, job, SW_HIDE, HiddenFill);
     ShellExecuteW(owner, L"open", AsWide(job.Pdf.c_str()), nullptr, nullptr, SW_SHOWNORMAL);
     done = true;
@@ -206,3 +218,24 @@ bool ExportPdfViaLibreOffice(HWND owner) {
   EndBusy();
   return done;
 }
+
+// One export at a time; what was deferred meanwhile follows it.
+bool RunOneExport(bool (*exportTo)(HWND), HWND owner) {
+  if (Exporting) {
+    MessageBeep(MB_ICONWARNING);
+    return false;
+  }
+  Exporting = true;
+  bool done = exportTo(owner);
+  Exporting = false;
+  if (DeferredMessage) {
+    PostMessageW(MainWindow, DeferredMessage, DeferredWParam, 0);
+    DeferredMessage = 0;
+  }
+  return done;
+}
+
+}  // namespace
+
+bool ExportPdfViaCpdf(HWND owner) { return RunOneExport(CpdfExport, owner); }
+bool ExportPdfViaLibreOffice(HWND owner) { return RunOneExport(WriterExport, owner); }

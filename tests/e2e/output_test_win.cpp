@@ -614,6 +614,35 @@ TEST_CASE("PDF export: Beenden while a converter runs still ends the program") {
   CHECK(code == 0);
 }
 
+TEST_CASE("PDF export: while a converter runs, a second export is refused and closing waits for the first") {
+  TConverters converters;
+  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
+  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  TPdfJob job = converters.Job(doc, false);
+  converters.SleepEachRun(1500);
+  REQUIRE(Keys(zib, L"Alt+P"));
+  REQUIRE(WaitUntil([&] { return converters.CpdfCalls().size() == 2; }, 10000));
+  CHECK_FALSE(MenuEnabled(zib, CmdPdfCpdf));
+  CHECK_FALSE(MenuEnabled(zib, CmdPdfLibreOffice));
+  REQUIRE(PostCommand(zib, CmdPdfCpdf));
+  REQUIRE(PostCommand(zib, CmdPdfLibreOffice));
+  REQUIRE(PostClose(zib));
+  Sleep(300);
+  CHECK(IsWindow(zib.Main));
+  // The first export runs to its end, alone; then the window closes.
+  std::vector<std::wstring> want = {converters.StartupTest(), Line(TypesetPass, job), Line(PageNumberPass, job),
+                                    Line(DatePass, job), Line(FileNamePass, job)};
+  if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
+  CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
+  CHECK(converters.WriterCalls().empty());
+  DWORD code = 1;
+  CHECK(WaitForExit(zib, 30000, code));
+  CHECK(code == 0);
+  CHECK_FALSE(Exists(job.Txt));
+}
+
 TEST_CASE("PDF export: converters are found by full path only, never in the current or the document's folder") {
   TConverters converters;
   converters.Uninstall();
