@@ -177,8 +177,15 @@ void DrawControlMarks(HWND editor, HDC dc, int tabWidth) {
   f.First = static_cast<long>(SendMessageW(editor, EM_GETFIRSTVISIBLELINE, 0, 0));
   f.Count = static_cast<long>(SendMessageW(editor, EM_GETLINECOUNT, 0, 0));
   if (f.First >= 0 && f.Count > 0) {
+    // The first line's x in 16 bits, made whole with the scroll position
+    // (in pixels): a long line scrolled far right keeps its marks in place.
     LRESULT pos = SendMessageW(editor, EM_POSFROMCHAR, 0, 0);
-    f.X0 = pos == -1 ? f.Format.left : static_cast<short>(LOWORD(pos));
+    SCROLLINFO scroll = {};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_POS;
+    long estimate = f.Format.left;
+    if (!WordWrap && GetScrollInfo(editor, SB_HORZ, &scroll)) estimate -= scroll.nPos;
+    f.X0 = pos == -1 ? f.Format.left : static_cast<int>(UnwrapCoordinate(static_cast<short>(LOWORD(pos)), estimate));
     long visible = (f.Format.bottom - f.Format.top) / f.H + 2;
     if (visible < 1) visible = 1;
     f.Last = f.First + visible - 1 < f.Count - 1 ? f.First + visible - 1 : f.Count - 1;

@@ -39,3 +39,9 @@ void LayoutLineMarks(std::u16string_view line, int x0, int w, int left, int righ
     if (left <= x && x < right) marks.push_back({static_cast<int>(x), u'¶'});
   }
 }
+
+long UnwrapCoordinate(short shown, long estimate) {
+  long value = shown;
+  long turns = (estimate - value + (estimate >= value ? 32768 : -32768)) / 65536;
+  return value + turns * 65536;
+}

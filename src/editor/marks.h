@@ -27,3 +27,8 @@ void LayoutLineMarks(std::u16string_view line, int x0, int w, int left, int righ
 // starts at x0 with columns w pixels wide. Every unit takes at least one
 // column, so no later unit and no line end after them can show.
 std::size_t UnitsThatCanShow(int x0, int w, int right);
+
+// EM_POSFROMCHAR gives a coordinate in 16 bits: the true value is `shown`
+// plus a multiple of 65,536. Returns the one nearest to `estimate` (from the
+// scroll position), so a line scrolled beyond 32,767 pixels keeps its place.
+long UnwrapCoordinate(short shown, long estimate);

@@ -147,6 +147,17 @@ TEST_CASE("control characters: marks sit on the visible lines after scrolling do
   REQUIRE(WaitUntil([&] { return CharAt(zib, 0).x < 0; }, 3000));
   CHECK(WaitUntil([&] { return ShowsMarks(zib, Cells(zib, 290, 4)); }, 3000));
   CHECK_FALSE(ShowsMarks(zib, Cells(zib, 280, 8)));
+
+  // Scrolled beyond 32,767 pixels, where the control's positions wrap in 16 bits.
+  std::wstring wider(12000, L'x');
+  wider[11990] = L'\t';
+  REQUIRE(SetEditorText(zib, wider + L"\r\nx"));
+  // Scrolled by columns: the control's own scrolling to the caret reads its
+  // positions in 16 bits too, under Wine.
+  Ask(zib, EM_LINESCROLL, 11980, 0);
+  REQUIRE(WaitUntil([&] { return CharAt(zib, 11990).x > 0 && CharAt(zib, 11990).x < 400; }, 3000));
+  CHECK(WaitUntil([&] { return ShowsMarks(zib, Cells(zib, 11990, 4)); }, 3000));
+  CHECK_FALSE(ShowsMarks(zib, Cells(zib, 11980, 8)));
 }
 
 TEST_CASE("control characters: a soft-wrapped line has no line-end mark, its hard end has one") {

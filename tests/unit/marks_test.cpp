@@ -88,3 +88,10 @@ TEST_CASE("a line cut after the units that can show gets the same marks") {
   CHECK(UnitsThatCanShow(-25, 10, 10) == 4);  // units 0..3 start at -25, -15, -5, 5
   CHECK(UnitsThatCanShow(20, 0, 25) == 5);     // a zero width counts as one pixel
 }
+
+TEST_CASE("a 16-bit coordinate is restored nearest the scroll position's estimate") {
+  for (long truth : {5L, -100L, -32768L, -40000L, -100000L, -1000000L, 40000L}) {
+    short shown = static_cast<short>(static_cast<unsigned short>(truth & 0xFFFF));
+    for (long off : {0L, 9L, -9L, 30000L, -30000L}) CHECK(UnwrapCoordinate(shown, truth + off) == truth);
+  }
+}
