@@ -20,17 +20,8 @@ constexpr wchar_t RestartMark[] = L"ZIB_SETUP_RESTARTED";
 // The views name constants built from literals, so each ends in a terminator.
 const wchar_t* Literal(std::u16string_view text) { return AsWide(text.data()); }
 
-// A path buffer holding the expanded form of one of the installation's paths.
-struct TPath {
-  wchar_t Text[PathCapacity + 1];
-};
-
-TPath Expanded(std::u16string_view path) {
-  TPath out;
-  lstrcpynW(out.Text, Literal(path), PathCapacity + 1);
-  ExpandInPlace(out.Text);
-  return out;
-}
+// The expanded form of one of the installation's paths.
+std::wstring Expanded(std::u16string_view path) { return ExpandedPath(Literal(path)); }
 
 HKEY RootKey(TRegistryRoot root) { return root == TRegistryRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE; }
 
@@ -85,9 +76,9 @@ bool RunsElevated() {
 }
 
 void CreateStartMenuShortcut(const wchar_t* program) {
-  CreateDirectoryW(Expanded(StartMenuMakerPath).Text, nullptr);
-  CreateDirectoryW(Expanded(StartMenuFolderPath).Text, nullptr);
-  CreateShellLink(program, L"", L"", 0, 0, L"", Literal(ProductName), Expanded(ShortcutPath).Text);
+  CreateDirectoryW(Expanded(StartMenuMakerPath).c_str(), nullptr);
+  CreateDirectoryW(Expanded(StartMenuFolderPath).c_str(), nullptr);
+  CreateShellLink(program, L"", L"", 0, 0, L"", Literal(ProductName), Expanded(ShortcutPath).c_str());
 }
 
 }  // namespace
@@ -127,16 +118,16 @@ int InstallProgram(bool silent) {
   if (!silent && ShowIconMessage(nullptr, AsWide(InstallPrompt), AsWide(InstallCaption),
                                  MB_YESNOCANCEL | MB_USERICON, L"i") != IDYES)
     return 0;
-  CreateDirectoryW(Expanded(MakerFolderPath).Text, nullptr);
-  CreateDirectoryW(Expanded(ProgramFolderPath).Text, nullptr);
+  CreateDirectoryW(Expanded(MakerFolderPath).c_str(), nullptr);
+  CreateDirectoryW(Expanded(ProgramFolderPath).c_str(), nullptr);
   CloseRunningEditor();
 
   // The copy comes from the running file itself, whatever name it was
   // started by, and overwrites the old one in place: a failed copy leaves an
   // existing installation whole.
-  TPath program = Expanded(InstalledProgramPath);
+  const std::wstring program = Expanded(InstalledProgramPath);
   std::wstring self = ProgramFilePath();
-  if (self.empty() || !CopyFileW(self.c_str(), program.Text, FALSE)) {
+  if (self.empty() || !CopyFileW(self.c_str(), program.c_str(), FALSE)) {
     // As a rule for lack of administrator rights: the same run again, elevated.
     // An elevated run that fails ends here; restarting it would fail the same
     // way, again and again. So does a restarted run that did not get full
@@ -152,8 +143,8 @@ int InstallProgram(bool silent) {
 
   wchar_t date[64];
   FormatShortDate(date, 64);
-  WriteRegistryEntries(program.Text, date);
-  CreateStartMenuShortcut(program.Text);
+  WriteRegistryEntries(program.c_str(), date);
+  CreateStartMenuShortcut(program.c_str());
   return 0;
 }
 
@@ -161,15 +152,15 @@ int RemoveProgram() {
   if (ShowIconMessage(nullptr, AsWide(RemovalPrompt), AsWide(RemovalCaption),
                       MB_YESNOCANCEL | MB_USERICON | MB_DEFBUTTON2, L"i") != IDYES)
     return 2;
-  DeleteFileW(Expanded(ShortcutPath).Text);
+  DeleteFileW(Expanded(ShortcutPath).c_str());
   for (const TRegistryRemoval& removal : RemovalKeys())
     RegDeleteKeyFor(RootKey(removal.Root), Literal(removal.Key), removal.WithSubkeys);
   CloseRunningEditor();
 
   // The interpreter deletes the folders after this process has ended, the
   // program file in the program folder included.
-  std::u16string script = RemovalScript(AsUtf16(Expanded(StartMenuFolderPath).Text),
-                                        AsUtf16(Expanded(ProgramFolderPath).Text));
+  std::u16string script = RemovalScript(AsUtf16(Expanded(StartMenuFolderPath).c_str()),
+                                        AsUtf16(Expanded(ProgramFolderPath).c_str()));
   std::wstring interpreter = SystemProgramPath(L"cmd.exe");
   if (!interpreter.empty()) ShellExecuteW(nullptr, L"open", interpreter.c_str(), AsWide(script.c_str()), nullptr, SW_HIDE);
   return 3;

@@ -49,11 +49,12 @@ std::wstring SystemProgramPath(const wchar_t* name) {
   return path + name;
 }
 
-void ExpandInPlace(wchar_t* path) {
-  wchar_t expanded[PathCapacity + 1];
-  DWORD n = ExpandEnvironmentStringsW(path, expanded, PathCapacity + 1);
-  if (n == 0 || n > PathCapacity + 1) return;
-  lstrcpynW(path, expanded, PathCapacity + 1);
+std::wstring ExpandedPath(const wchar_t* path) {
+  std::wstring expanded(ExpandEnvironmentStringsW(path, nullptr, 0), L'\0');
+  DWORD n = expanded.empty() ? 0 : ExpandEnvironmentStringsW(path, expanded.data(), static_cast<DWORD>(expanded.size()));
+  if (n == 0 || n > expanded.size()) return path;
+  expanded.resize(n - 1);
+  return expanded;
 }
 
 std::wstring FullPath(const wchar_t* path) {
@@ -70,11 +71,7 @@ std::wstring FileApiPath(const wchar_t* path) {
 }
 
 bool FileExists(const wchar_t* path) {
-  std::wstring expanded(ExpandEnvironmentStringsW(path, nullptr, 0), L'\0');
-  DWORD n = expanded.empty() ? 0 : ExpandEnvironmentStringsW(path, expanded.data(), static_cast<DWORD>(expanded.size()));
-  if (n == 0 || n > expanded.size()) expanded = path;
-  else expanded.resize(n - 1);
-  return GetFileAttributesW(FileApiPath(expanded.c_str()).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(FileApiPath(ExpandedPath(path).c_str()).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 namespace {

@@ -5,8 +5,6 @@
 
 #include <string>
 
-constexpr int PathCapacity = 520;  // path buffers of the start-up and installation, plus terminator
-
 // Argument `index` of the process command line (0 is the program itself), or
 // the empty text when there is no such argument or the line cannot be split.
 std::wstring CommandLineArg(int index);
@@ -25,9 +23,9 @@ std::wstring ProgramFilePath();
 // program is ever started by a bare name found through a search.
 std::wstring SystemProgramPath(const wchar_t* name);
 
-// Replaces a path buffer of PathCapacity + 1 units by its environment-expanded
-// form; keeps it when the expansion fails or would not fit.
-void ExpandInPlace(wchar_t* path);
+// The path with its environment variables expanded, at any length; the path
+// as it is when the expansion fails.
+std::wstring ExpandedPath(const wchar_t* path);
 
 // The full form of a path (GetFullPathNameW at any length); the path as it
 // is when that fails.

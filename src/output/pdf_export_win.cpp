@@ -27,16 +27,6 @@ WPARAM DeferredWParam = 0;
 constexpr WORD HiddenFill = 0x4E;  // yellow on red
 constexpr WORD ShownFill = 7;
 
-// The pattern with environment variables expanded; the pattern itself when
-// the expansion fails.
-std::wstring ExpandConverterPath(const wchar_t* pattern) {
-  std::wstring expanded(ExpandEnvironmentStringsW(pattern, nullptr, 0), L'\0');
-  DWORD n = expanded.empty() ? 0 : ExpandEnvironmentStringsW(pattern, expanded.data(), static_cast<DWORD>(expanded.size()));
-  if (n == 0 || n > expanded.size()) return pattern;
-  expanded.resize(n - 1);
-  return expanded;
-}
-
 bool IsFile(const wchar_t* path) {
   DWORD attributes = GetFileAttributesW(FileApiPath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -45,7 +35,7 @@ bool IsFile(const wchar_t* path) {
 // cpdf at its installation path, else beside Zib, else in an absolute
 // folder of PATH; the full path of the first one that exists, or empty.
 void FindCpdf() {
-  std::wstring install = ExpandConverterPath(L"%ProgramFiles(x86)%\\Dornef\\Pdfwrk\\cpdf.exe");
+  std::wstring install = ExpandedPath(L"%ProgramFiles(x86)%\\Dornef\\Pdfwrk\\cpdf.exe");
   std::wstring pathVariable(32767, L'\0');
   pathVariable.resize(GetEnvironmentVariableW(L"PATH", pathVariable.data(), 32767));
   if (pathVariable.size() >= 32767) pathVariable.clear();
@@ -104,7 +94,7 @@ bool Exportable(HWND owner, const char16_t* caption) {
 }  // namespace
 
 void LocatePdfConverters() {
-  SwriterPath = ExpandConverterPath(L"%ProgramW6432%\\LibreOffice\\program\\swriter.exe");
+  SwriterPath = ExpandedPath(L"%ProgramW6432%\\LibreOffice\\program\\swriter.exe");
   if (!IsAbsolutePath(FromWide(SwriterPath)) || !IsFile(SwriterPath.c_str())) SwriterPath.clear();
   FindCpdf();
   if (CpdfPath.empty()) return;
