@@ -2,6 +2,8 @@
 # every configuration and runs every test.
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
+# Wine entries of make test side by side, each with its own prefix and Xvfb.
+WINE_SLOTS ?= 2
 BUILD := build
 
 .PHONY: all deps build native win64 win32 run test dist screenshots stress fuzz bench clean
@@ -15,7 +17,8 @@ $(BUILD)/native/Makefile: | deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 $(BUILD)/win64/Makefile: | deps
-	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+	  -DZIB_WINE_SLOTS=$(WINE_SLOTS) >/dev/null
 
 $(BUILD)/win32/Makefile: | deps
 	cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -36,8 +39,12 @@ run: deps win64
 
 test: deps build
 	scripts/wine-prefix.sh
-	ctest --test-dir $(BUILD)/native --output-on-failure
-	ctest --test-dir $(BUILD)/win64 --output-on-failure
+	for slot in $$(seq 1 $$(( $(WINE_SLOTS) - 1 ))); do \
+	  ZIB_WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix-$$slot scripts/wine-prefix.sh --copy-of $(CURDIR)/$(BUILD)/wineprefix; \
+	done
+	ctest --test-dir $(BUILD)/native -j$(JOBS) --output-on-failure
+	ctest --test-dir $(BUILD)/win64 -j$(WINE_SLOTS) --resource-spec-file $(CURDIR)/$(BUILD)/win64/wine-slots.json \
+	  --output-on-failure
 
 # The release: build/dist/Zib-<version>.zip, its SHA-256 and the manifests.
 dist: deps native win32

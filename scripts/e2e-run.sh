@@ -6,7 +6,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/wine-env.sh"
 "$root/scripts/wine-prefix.sh"
-small="$root/build/small-drive"
+small="$WINEPREFIX-small-drive"
 drive="$WINEPREFIX/dosdevices/e:"
 mounted=""
 if [ "$(id -u)" -eq 0 ] && [ ! -e "$drive" ]; then

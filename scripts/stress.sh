@@ -10,16 +10,27 @@
 #   scripts/stress.sh [doctest options]     ZIB_STRESS_LINES (default 1500000)
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/wine-env.sh"
 lines=${ZIB_STRESS_LINES:-1500000}
 export ZIB_STRESS_LINES=$lines
 dir=$(mktemp -d /tmp/zib-stress.XXXXXX)
 export ZIB_STRESS_DIR=$dir
 headroom_kb=32768
 
+# The newest Zib.exe of this run's prefix: tests of another slot may have
+# their own Zib.exe running side by side.
+zib_of_this_prefix() {
+  local newest=""
+  for p in $(pgrep -f 'Zib\.exe'); do
+    tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && newest=$p
+  done
+  echo "$newest"
+}
+
 watch() {
   while [ ! -e "$dir/done" ]; do
     if [ -e "$dir/loaded" ] && [ ! -e "$dir/limited" ]; then
-      pid=$(pgrep -n -f 'Zib\.exe')
+      pid=$(zib_of_this_prefix)
       vm=$(awk '/^VmSize/ {print $2}' "/proc/$pid/status" 2>/dev/null)
       if [ -n "$pid" ] && [ -n "$vm" ]; then
         limit_kb=$(( vm + headroom_kb ))

@@ -8,6 +8,13 @@ set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 stamp="$WINEPREFIX/.zib-ready-3"
 [ -f "$stamp" ] && exit 0
+# With --copy-of DIR a further slot's prefix starts as a copy of a ready one
+# (which no Wine program may be using meanwhile): seconds instead of a wineboot.
+if [ "${1:-}" = --copy-of ] && [ -f "$2/.zib-ready-3" ] && [ ! -e "$WINEPREFIX" ]; then
+  cp -a "$2" "$WINEPREFIX"
+  rm -rf "$WINEPREFIX-small-drive"
+  exit 0
+fi
 mkdir -p "$WINEPREFIX"
 [ -f "$WINEPREFIX/system.reg" ] || timeout 180 "$WINE" wineboot -i >/dev/null 2>&1 || true
 timeout 60 "$WINE" reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes" \
