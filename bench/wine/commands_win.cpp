@@ -87,7 +87,7 @@ double Answered(TZib& zib, unsigned short id, const wchar_t* caption, int work, 
   return Answer(zib, id, caption, work, entry) - idle;
 }
 
-// Milliseconds per key, typing at the end.
+// Milliseconds per key, typing at the end: twenty keys as one burst of input.
 double TypingAtEnd(TZib& zib) {
   CaretToEnd(zib);
   const int keys = 20;
@@ -95,6 +95,22 @@ double TypingAtEnd(TZib& zib) {
   WaitForInputHandled(zib);
   double t = Now();
   Type(zib, std::wstring(keys, L'x'));
+  return (Now() - t) / keys;
+}
+
+// The same, one key at a time, each handled and painted before the next, as
+// a typist slower than the program gives them: every key is a burst of its own.
+double TypingKeyByKey(TZib& zib) {
+  CaretToEnd(zib);
+  const int keys = 10;
+  BringToFront(zib);
+  WaitForInputHandled(zib);
+  double t = Now();
+  for (int i = 0; i < keys; ++i) {
+    Type(zib, L"x");
+    UpdateWindow(Editor(zib));
+    Settle(zib);
+  }
   return (Now() - t) / keys;
 }
 
@@ -110,9 +126,23 @@ double Repaint(TZib& zib) {
 }
 
 // The bare EDIT control in this process, with the same text, caret at the
-// end: one repaint, and milliseconds per typed key (the character, then the
-// repaint it causes). The floor for any editor built on the control.
-void BareControl(const std::string& bytes, double& repaint, double& typing) {
+// end: one repaint, milliseconds per typed key (the character, then the
+// repaint it causes), and one repaint after the whole text was replaced as
+// one undoable step, as Zib's whole-text commands replace it. The floor for
+// any editor built on the control.
+struct TBare {
+  double Repaint = -1, Typing = -1, RepaintReplaced = -1;
+};
+
+double RepaintBare(HWND edit) {
+  UpdateWindow(edit);
+  double t = Now();
+  RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  return Now() - t;
+}
+
+TBare BareControl(const std::string& bytes) {
+  TBare bare;
   std::wstring text(bytes.begin(), bytes.end());
   HWND frame = CreateWindowExW(0, L"STATIC", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 800, 608, nullptr,
                                nullptr, nullptr, nullptr);
@@ -127,19 +157,25 @@ void BareControl(const std::string& bytes, double& repaint, double& typing) {
   LRESULT length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
   SendMessageW(edit, EM_SETSEL, length, length);
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-  UpdateWindow(edit);
-  double t = Now();
-  RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  repaint = Now() - t;
+  bare.Repaint = RepaintBare(edit);
   const int keys = 20;
-  t = Now();
+  double t = Now();
   for (int i = 0; i < keys; ++i) {
     SendMessageW(edit, WM_CHAR, L'x', 0);
     UpdateWindow(edit);
   }
-  typing = (Now() - t) / keys;
+  bare.Typing = (Now() - t) / keys;
+  std::wstring upper = text;
+  for (wchar_t& c : upper) c = c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(upper.c_str()));
+  length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+  SendMessageW(edit, EM_SETSEL, length, length);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+  bare.RepaintReplaced = RepaintBare(edit);
   DestroyWindow(frame);
   DeleteObject(font);
+  return bare;
 }
 
 struct TRow {
@@ -147,15 +183,16 @@ struct TRow {
   std::vector<double> Ms;
 };
 
-enum Rows { Open, PaintOpened, Baseline, Sort, Comment, CleanUp, Duplicate, GoTo, Typing, BareTyping, PaintPlain, BarePaint,
-            PaintMarks, PageDownMarks, WrapOn, WrapOff, RowCount };
+enum Rows { Open, PaintOpened, Baseline, Sort, Comment, CleanUp, Duplicate, GoTo, Typing, TypingSingly, BareTyping,
+            PaintPlain, BarePaint, BarePaintReplaced, PaintMarks, PaintMarksDark, PageDownMarks, WrapOn, WrapOff,
+            RowCount };
 
 const char* const RowNames[RowCount] = {
     "open (drop)", "repaint at the end, just opened", "baseline: select all, upper case", "sort all A-Z", "comment toggle all (mean of on, off)",
-    "clean-up", "Ctrl+End, duplicate line", "go to the last line", "typing at the end (ms/key)",
-    "  bare EDIT: typing at the end", "repaint at the end, marks off", "  bare EDIT: repaint at the end",
-    "repaint at the end, marks on", "marks on: page down",
-    "word wrap on", "word wrap off"};
+    "clean-up", "Ctrl+End, duplicate line", "go to the last line", "typing at the end, 20 keys (ms/key)",
+    "typing at the end, key by key (ms/key)", "  bare EDIT: typing at the end", "repaint at the end, marks off",
+    "  bare EDIT: repaint at the end", "  bare EDIT: the same after replacing all", "repaint at the end, marks on",
+    "repaint at the end, marks on, dark", "marks on: page down", "word wrap on", "word wrap off"};
 
 bool Measure(std::size_t lines, std::vector<TRow>& rows) {
   std::wstring folder = ScratchFolder(L"commands-bench");
@@ -187,11 +224,17 @@ bool Measure(std::size_t lines, std::vector<TRow>& rows) {
   Keys(zib, L"Ctrl+Home");
   t[GoTo] = Answered(zib, CmdGoToLine, AsWide(GoToLineCaption), IDOK, IDCANCEL, std::to_wstring(lines));
   t[Typing] = TypingAtEnd(zib);
+  t[TypingSingly] = TypingKeyByKey(zib);
   CaretToEnd(zib);
   t[PaintPlain] = Repaint(zib);
   Command(zib, CmdShowControlChars);
   Settle(zib);
   t[PaintMarks] = Repaint(zib);
+  Command(zib, CmdDarkMode);
+  Settle(zib);
+  t[PaintMarksDark] = Repaint(zib);
+  Command(zib, CmdDarkMode);
+  Settle(zib);
   Keys(zib, L"Ctrl+Home");
   double page = Now();
   Keys(zib, L"PageDown");
@@ -202,7 +245,10 @@ bool Measure(std::size_t lines, std::vector<TRow>& rows) {
   t[WrapOff] = Command(zib, CmdWordWrap);
 
   StopZib(zib);
-  BareControl(bytes, t[BarePaint], t[BareTyping]);
+  TBare bare = BareControl(bytes);
+  t[BarePaint] = bare.Repaint;
+  t[BareTyping] = bare.Typing;
+  t[BarePaintReplaced] = bare.RepaintReplaced;
   for (int r = 0; r < RowCount; ++r) rows[r].Ms.push_back(t[r]);
   return true;
 }

@@ -1,5 +1,7 @@
 #include "editor/lines.h"
 
+#include "platform/simd.h"
+
 namespace {
 
 constexpr std::size_t None = std::u16string_view::npos;
@@ -12,6 +14,27 @@ std::size_t BreakAt(std::u16string_view text, std::size_t i) {
     if (i + 2 < text.size() && text[i + 1] == u'\r' && text[i + 2] == u'\n') return 3;
   }
   return 0;
+}
+
+// The LFs right after a CR at k in [from, to), k >= 1: the breaks that end
+// there. Eight units at a time where SSE2 is at hand.
+std::size_t CountBreakEnds(std::u16string_view text, std::size_t from, std::size_t to) {
+  if (from < 1) from = 1;
+  std::size_t n = 0;
+  std::size_t k = from;
+#if ZIB_SSE2
+  const __m128i lf = _mm_set1_epi16(u'\n');
+  const __m128i cr = _mm_set1_epi16(u'\r');
+  const char16_t* units = text.data();
+  for (; k + 8 <= to; k += 8) {
+    __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + k));
+    __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + k - 1));
+    __m128i both = _mm_and_si128(_mm_cmpeq_epi16(here, lf), _mm_cmpeq_epi16(before, cr));
+    n += static_cast<std::size_t>(__builtin_popcount(static_cast<unsigned>(_mm_movemask_epi8(both)))) / 2;
+  }
+#endif
+  for (; k < to; ++k) n += text[k] == u'\n' && text[k - 1] == u'\r';
+  return n;
 }
 
 }  // namespace
@@ -37,10 +60,7 @@ std::size_t NextLineStart(std::u16string_view text, std::size_t start) {
 }
 
 std::size_t LineNumberOf(std::u16string_view text, std::size_t p) {
-  std::size_t start = LineStartOf(text, p);
-  std::size_t n = 0;
-  for (std::size_t k = 1; k < start; ++k) n += text[k] == u'\n' && text[k - 1] == u'\r';
-  return n;
+  return CountBreakEnds(text, 1, LineStartOf(text, p));
 }
 
 std::size_t LineStartAt(std::u16string_view text, std::size_t n) {
@@ -60,6 +80,6 @@ TLineBlock LinesBetween(std::u16string_view text, std::size_t first, std::size_t
   block.End = LineEnd(text, lastStart);
   block.After = NextLineStart(text, lastStart);
   block.Lines = 1;
-  for (std::size_t k = block.Start + 1; k < lastStart; ++k) block.Lines += text[k] == u'\n' && text[k - 1] == u'\r';
+  block.Lines += CountBreakEnds(text, block.Start + 1, lastStart);
   return block;
 }
