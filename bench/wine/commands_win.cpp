@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
+#include "base/commands.h"
 #include "dialogs/dialog_template.h"
 #include "e2e/driver_win.h"
 #include "timing_win.h"
@@ -131,8 +131,37 @@ double Repaint(TZib& zib) {
 // one undoable step, as Zib's whole-text commands replace it. The floor for
 // any editor built on the control.
 struct TBare {
-  double Repaint = -1, Typing = -1, RepaintReplaced = -1;
+  double Repaint = -1, Typing = -1, RepaintReplaced = -1, RepaintReplacedSix = -1, TypingReplacedSix = -1;
+  double PrintReplacedSix = -1;
 };
+
+// The control's paint into a bitmap of its size (WM_PRINTCLIENT), as the
+// buffered paint of the marks has it paint.
+double PrintBare(HWND edit) {
+  RECT client;
+  GetClientRect(edit, &client);
+  HDC screen = GetDC(edit);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  double t = Now();
+  SendMessageW(edit, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+  double ms = Now() - t;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(edit, screen);
+  return ms;
+}
+
+// Replaces the whole text as one undoable step and puts the caret at the end.
+void ReplaceAllBare(HWND edit, const std::wstring& text) {
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  LRESULT length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+  SendMessageW(edit, EM_SETSEL, length, length);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
 
 double RepaintBare(HWND edit) {
   UpdateWindow(edit);
@@ -158,21 +187,31 @@ TBare BareControl(const std::string& bytes) {
   SendMessageW(edit, EM_SETSEL, length, length);
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);
   bare.Repaint = RepaintBare(edit);
-  const int keys = 20;
-  double t = Now();
-  for (int i = 0; i < keys; ++i) {
-    SendMessageW(edit, WM_CHAR, L'x', 0);
-    UpdateWindow(edit);
-  }
-  bare.Typing = (Now() - t) / keys;
+  auto typeKeys = [edit] {
+    const int keys = 20;
+    double start = Now();
+    for (int i = 0; i < keys; ++i) {
+      SendMessageW(edit, WM_CHAR, L'x', 0);
+      UpdateWindow(edit);
+    }
+    return (Now() - start) / keys;
+  };
+  bare.Typing = typeKeys();
   std::wstring upper = text;
   for (wchar_t& c : upper) c = c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
-  SendMessageW(edit, EM_SETSEL, 0, -1);
-  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(upper.c_str()));
-  length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
-  SendMessageW(edit, EM_SETSEL, length, length);
-  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+  ReplaceAllBare(edit, upper);
   bare.RepaintReplaced = RepaintBare(edit);
+  // Five more, as the commands above give them: lines of other lengths (a
+  // prefix on every line, as the comment toggle makes), then back.
+  std::wstring prefixed = L"REM ";
+  for (wchar_t c : upper) {
+    prefixed += c;
+    if (c == L'\n') prefixed += L"REM ";
+  }
+  for (const std::wstring* next : {&prefixed, &upper, &prefixed, &upper, &text}) ReplaceAllBare(edit, *next);
+  bare.RepaintReplacedSix = RepaintBare(edit);
+  bare.TypingReplacedSix = typeKeys();
+  bare.PrintReplacedSix = PrintBare(edit);
   DestroyWindow(frame);
   DeleteObject(font);
   return bare;
@@ -184,14 +223,15 @@ struct TRow {
 };
 
 enum Rows { Open, PaintOpened, Baseline, Sort, Comment, CleanUp, Duplicate, GoTo, Typing, TypingSingly, BareTyping,
-            PaintPlain, BarePaint, BarePaintReplaced, PaintMarks, PaintMarksDark, PageDownMarks, WrapOn, WrapOff,
+            PaintPlain, BarePaint, BarePaintReplaced, BarePaintReplacedSix, BareTypingReplacedSix, BarePrintReplacedSix, PaintMarks, PaintMarksDark, PageDownMarks, WrapOn, WrapOff,
             RowCount };
 
 const char* const RowNames[RowCount] = {
     "open (drop)", "repaint at the end, just opened", "baseline: select all, upper case", "sort all A-Z", "comment toggle all (mean of on, off)",
     "clean-up", "Ctrl+End, duplicate line", "go to the last line", "typing at the end, 20 keys (ms/key)",
     "typing at the end, key by key (ms/key)", "  bare EDIT: typing at the end", "repaint at the end, marks off",
-    "  bare EDIT: repaint at the end", "  bare EDIT: the same after replacing all", "repaint at the end, marks on",
+    "  bare EDIT: repaint at the end", "  bare EDIT: the same after replacing all", "  bare EDIT: the same after six such", "  bare EDIT: typing after those six", "  bare EDIT: then its paint into a bitmap",
+    "repaint at the end, marks on",
     "repaint at the end, marks on, dark", "marks on: page down", "word wrap on", "word wrap off"};
 
 bool Measure(std::size_t lines, std::vector<TRow>& rows) {
@@ -249,6 +289,9 @@ bool Measure(std::size_t lines, std::vector<TRow>& rows) {
   t[BarePaint] = bare.Repaint;
   t[BareTyping] = bare.Typing;
   t[BarePaintReplaced] = bare.RepaintReplaced;
+  t[BarePaintReplacedSix] = bare.RepaintReplacedSix;
+  t[BareTypingReplacedSix] = bare.TypingReplacedSix;
+  t[BarePrintReplacedSix] = bare.PrintReplacedSix;
   for (int r = 0; r < RowCount; ++r) rows[r].Ms.push_back(t[r]);
   return true;
 }

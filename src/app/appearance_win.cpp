@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/texts.h"
-#include "app/commands.h"
 #include "app/main_window_win.h"
 #include "app/menu_win.h"
-#include "app/registry_win.h"
-#include "app/shared_win.h"
+#include "base/commands.h"
+#include "base/registry_win.h"
+#include "base/shared_win.h"
+#include "base/texts.h"
 #include "editor/editor_win.h"
 #include "platform/wide_win.h"
 

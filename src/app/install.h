@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/shared.h"
 #include "version.h"
 
 // --- Names ---------------------------------------------------------------------
@@ -52,8 +53,6 @@ struct TRegistryEntry {
   std::uint32_t Number = 0;       // Dword
 };
 
-// The bytes a string value is stored with: its units and the terminating zero.
-constexpr std::size_t RegistryStringBytes(std::size_t units) { return (units + 1) * sizeof(char16_t); }
 
 // The entries in the order they are written, for the installed program's
 // expanded path and today's date (yyyy-MM-dd).

@@ -8,9 +8,9 @@
 
 #include "app/install.h"
 #include "app/main_window_win.h"
-#include "app/registry_win.h"
-#include "app/shared_win.h"
-#include "app/texts.h"
+#include "base/registry_win.h"
+#include "base/shared_win.h"
+#include "base/texts.h"
 #include "platform/wide_win.h"
 
 namespace {

@@ -3,14 +3,14 @@
 #include <shellapi.h>
 
 #include "app/appearance_win.h"
-#include "app/commands.h"
 #include "app/menu_win.h"
-#include "app/report_win.h"
-#include "app/shared_win.h"
 #include "app/status.h"
 #include "app/templates_win.h"
-#include "app/texts.h"
 #include "app/title_win.h"
+#include "base/commands.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
+#include "base/texts.h"
 #include "commands/find_win.h"
 #include "commands/text_commands_win.h"
 #include "dialogs/dialogs_win.h"

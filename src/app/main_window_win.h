@@ -5,14 +5,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/window_ids.h"
+#include "base/frame_win.h"
+#include "base/window_ids.h"
 
-constexpr int StatusBandHeight = 18;
 
-extern HWND MainWindow;
-extern HWND StatusLine;
-extern int ClientWidth;
-extern int ClientHeight;
 extern UINT FindReplaceMessage;
 extern HACCEL ShortcutTable;
 

@@ -2,7 +2,7 @@
 // screen; the shortcut table keeps the order the accelerator table is built in.
 #include "app/menu_table.h"
 
-#include "app/commands.h"
+#include "base/commands.h"
 
 namespace {
 

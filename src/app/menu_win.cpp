@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/appearance_win.h"
-#include "app/commands.h"
 #include "app/main_window_win.h"
+#include "base/commands.h"
 #include "platform/wide_win.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/menu_table.h"
+#include "base/frame_win.h"
 
 HMENU BuildMenuBar();
 HACCEL BuildShortcutTable();
@@ -11,5 +12,4 @@ HACCEL BuildShortcutTable();
 // The popup handles, kept for the life of the process.
 HMENU MenuPopupHandle(TPopupIndex popup);
 
-// Sets or clears the check mark of an item of the "&Ansicht" popup.
-void SetViewCheck(unsigned short command, bool checked);
+// SetViewCheck: base/frame_win.h.

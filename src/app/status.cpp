@@ -1,5 +1,5 @@
 #include "app/status.h"
-#include "app/texts.h"
+#include "base/texts.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "app/commands.h"
 #include "app/install_scripts.h"
 #include "app/template_texts.h"
+#include "base/commands.h"
 
 namespace {
 

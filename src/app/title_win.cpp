@@ -1,11 +1,10 @@
 #include "app/title_win.h"
 
-#include "app/commands.h"
 #include "app/main_window_win.h"
 #include "app/status.h"
+#include "base/commands.h"
 #include "document/document_state.h"
 #include "editor/editor_win.h"
-#include "editor/lines.h"
 #include "platform/wide_win.h"
 
 void UpdateTitle() {
@@ -39,23 +38,12 @@ void UpdateStatusLine() {
   DWORD end = 0;
   SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   long lines = static_cast<long>(SendMessageW(editor, EM_GETLINECOUNT, 0, 0));
-  long line = 0;
-  long lineStart = 0;
-  long total = 0;
-  // Without word wrap the lines are the text's own: counted in the text where
-  // it lives, which costs less than the control's walk through its lines.
-  std::u16string_view inPlace = WordWrap ? std::u16string_view() : BeginReadInPlace();
-  if (inPlace.data() && start <= inPlace.size()) {
-    line = static_cast<long>(LineNumberOf(inPlace, start));
-    lineStart = static_cast<long>(LineStartOf(inPlace, start));
-    total = static_cast<long>(inPlace.size());
-    EndReadInPlace();
-  } else {
-    EndReadInPlace();
-    line = static_cast<long>(SendMessageW(editor, EM_LINEFROMCHAR, start, 0));
-    lineStart = static_cast<long>(SendMessageW(editor, EM_LINEINDEX, line, 0));
-    total = GetWindowTextLengthW(editor);
-  }
+  // The control's own answers, once per burst of input: its two walks through
+  // its lines cost less under Wine than counting the breaks in the text
+  // (under 1 ms against about 4 ms at 320,000 lines).
+  long line = static_cast<long>(SendMessageW(editor, EM_LINEFROMCHAR, start, 0));
+  long lineStart = static_cast<long>(SendMessageW(editor, EM_LINEINDEX, line, 0));
+  long total = GetWindowTextLengthW(editor);
   long column = static_cast<long>(start) - lineStart;
   std::u16string text = ComposeStatusLine(line + 1, column + 1, lines, total,
                                           EncodingDisplayName(DocumentState.Encoding),

@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/main_window_win.h"
-#include "app/report_win.h"
-#include "app/shared_win.h"
-#include "app/texts.h"
+#include "base/frame_win.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
+#include "base/texts.h"
 #include "commands/case_sort.h"
 #include "commands/text_commands_win.h"
 #include "editor/editor_win.h"

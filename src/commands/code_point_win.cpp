@@ -1,7 +1,7 @@
 // Alt+C and Alt+X: hex digits before the caret become their character, or the
 // character before the caret becomes its code point.
-#include "app/report_win.h"
-#include "app/shared_win.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
 #include "commands/code_point.h"
 #include "commands/text_commands_win.h"
 #include "editor/editor_win.h"

@@ -2,8 +2,8 @@
 // whole document.
 #include <algorithm>
 
-#include "app/report_win.h"
-#include "app/shared_win.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
 #include "commands/cleanup.h"
 #include "commands/comment.h"
 #include "commands/text_commands_win.h"

@@ -8,11 +8,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/main_window_win.h"
-#include "app/report_win.h"
-#include "app/shared_win.h"
-#include "app/texts.h"
-#include "app/title_win.h"
+#include "base/frame_win.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
+#include "base/texts.h"
 #include "commands/find.h"
 #include "editor/editor_win.h"
 #include "platform/wide_win.h"

@@ -1,7 +1,7 @@
 // F5 and the ".LOG" request: the date and time stamp; Ctrl+D: the caret's line
 // once more below it.
-#include "app/report_win.h"
-#include "app/shared_win.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
 #include "commands/stamp.h"
 #include "commands/text_commands_win.h"
 #include "editor/editor_win.h"

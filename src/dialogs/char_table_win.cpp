@@ -2,8 +2,8 @@
 // with their codes, which inserts the chosen character at the caret.
 #include <string>
 
-#include "app/appearance_win.h"
-#include "app/texts.h"
+#include "base/frame_win.h"
+#include "base/texts.h"
 #include "dialogs/char_table.h"
 #include "dialogs/dialogs_win.h"
 #include "dialogs/input_dialog_win.h"

@@ -1,7 +1,7 @@
 // The shared dialog template and the control layouts of the number prompts
 // and the character table.
+#include "base/texts.h"
 #include "dialogs/dialog_template.h"
-#include "app/texts.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // its own when it starts.
 #include "dialogs/input_dialog_win.h"
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "dialogs/dialogs_win.h"
 #include "dialogs/number_prompt.h"
 #include "editor/editor_win.h"

@@ -1,6 +1,6 @@
 #include "document/document_state.h"
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "document/document_rules.h"
 
 TDocumentState DocumentState;

@@ -4,10 +4,9 @@
 
 #include <commdlg.h>
 
-#include "app/main_window_win.h"
-#include "app/shared_win.h"
-#include "app/texts.h"
-#include "app/title_win.h"
+#include "base/frame_win.h"
+#include "base/shared_win.h"
+#include "base/texts.h"
 #include "document/document_state.h"
 #include "editor/editor_win.h"
 #include "platform/wide_win.h"

@@ -3,13 +3,11 @@
 // changes nothing: not the text, not the name, not the state.
 #include <windows.h>
 
-#include "app/appearance_win.h"
-#include "app/commands.h"
-#include "app/main_window_win.h"
-#include "app/report_win.h"
-#include "app/shared_win.h"
-#include "app/texts.h"
-#include "app/title_win.h"
+#include "base/commands.h"
+#include "base/frame_win.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
+#include "base/texts.h"
 #include "document/document_rules.h"
 #include "document/document_state.h"
 #include "document/document_win.h"

@@ -5,12 +5,11 @@
 // document modified, under its old name.
 #include <windows.h>
 
-#include "app/main_window_win.h"
-#include "app/report_win.h"
-#include "app/shared.h"
-#include "app/shared_win.h"
-#include "app/texts.h"
-#include "app/title_win.h"
+#include "base/frame_win.h"
+#include "base/report_win.h"
+#include "base/shared.h"
+#include "base/shared_win.h"
+#include "base/texts.h"
 #include "document/document_rules.h"
 #include "document/document_state.h"
 #include "document/document_win.h"

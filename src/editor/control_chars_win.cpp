@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/commands.h"
-#include "app/menu_win.h"
+#include "base/commands.h"
+#include "base/frame_win.h"
 #include "editor/editor_win.h"
 #include "editor/lines.h"
 #include "editor/marks.h"

@@ -1,8 +1,8 @@
 // The editor's subclass: what Zib adds to the control's keys and mouse
 // (word deletion, overwrite mode, the window-size keys), the status line and
 // the marks kept current, and the buffered paint while the marks show.
-#include "app/report_win.h"
-#include "app/title_win.h"
+#include "base/frame_win.h"
+#include "base/report_win.h"
 #include "editor/control_chars_win.h"
 #include "editor/editor_internal_win.h"
 #include "editor/editor_win.h"

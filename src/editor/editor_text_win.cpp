@@ -1,7 +1,7 @@
 // The editor's text: read (copied, or in place), and written back as one
 // undoable replacement with the redraw suspended.
-#include "app/report_win.h"
-#include "app/shared_win.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
 #include "editor/editor_internal_win.h"
 #include "editor/editor_win.h"
 #include "platform/memory.h"

@@ -2,10 +2,9 @@
 // when word wrap is switched, and its caret.
 #include "editor/editor_win.h"
 
-#include "app/appearance_win.h"
-#include "app/main_window_win.h"
-#include "app/report_win.h"
-#include "app/shared_win.h"
+#include "base/frame_win.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
 #include "editor/editor_internal_win.h"
 #include "platform/wide_win.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/window_ids.h"
+#include "base/window_ids.h"
 
 extern bool InsertMode;  // false: overwrite mode
 extern bool WordWrap;

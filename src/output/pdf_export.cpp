@@ -1,7 +1,7 @@
 #include "output/pdf_export.h"
 
-#include "app/shared.h"
-#include "app/texts.h"
+#include "base/shared.h"
+#include "base/texts.h"
 #include "document/encoding.h"
 #include "output/print.h"
 #include "platform/memory.h"

@@ -3,12 +3,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/appearance_win.h"
-#include "app/main_window_win.h"
-#include "app/report_win.h"
-#include "app/shared_win.h"
-#include "app/texts.h"
-#include "app/title_win.h"
+#include "base/frame_win.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
+#include "base/texts.h"
 #include "document/document_state.h"
 #include "editor/editor_win.h"
 #include "output/output_win.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "platform/memory.h"
 
 TPrintFont PrintFontFor(TPrintMode mode, bool aptosInstalled) {

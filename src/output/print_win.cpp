@@ -3,11 +3,10 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "app/appearance_win.h"
-#include "app/main_window_win.h"
-#include "app/registry_win.h"
-#include "app/report_win.h"
-#include "app/shared_win.h"
+#include "base/frame_win.h"
+#include "base/registry_win.h"
+#include "base/report_win.h"
+#include "base/shared_win.h"
 #include "document/document_state.h"
 #include "editor/editor_win.h"
 #include "output/output_win.h"

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "app/commands.h"
+#include "base/commands.h"
 #include "driver_win.h"
 
 constexpr DWORD AnySelection = 0xFFFFFFFF;  // the selection afterwards is not checked

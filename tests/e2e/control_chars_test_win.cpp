@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/commands.h"
+#include "base/commands.h"
 #include "driver_win.h"
 #include "editor/control_chars_win.h"
 

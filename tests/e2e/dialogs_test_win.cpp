@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/commands.h"
 #include "app/menu_table.h"
+#include "base/commands.h"
 #include "dialogs/calendar.h"
 #include "dialogs/char_table.h"
 #include "dialogs/dialog_template.h"

@@ -3,7 +3,7 @@
 // leave files and document alone.
 #include <doctest/doctest.h>
 
-#include "app/commands.h"
+#include "base/commands.h"
 #include "driver_win.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/window_ids.h"
+#include "base/window_ids.h"
 #include "driver_internal_win.h"
 
 namespace {

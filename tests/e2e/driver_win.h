@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/texts.h"
-#include "app/window_ids.h"
+#include "base/texts.h"
+#include "base/window_ids.h"
 #include "platform/wide_win.h"
 #include "probe_protocol.h"
 

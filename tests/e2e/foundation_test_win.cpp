@@ -3,9 +3,9 @@
 // ways the program ends. Each test case runs its own Zib process.
 #include <doctest/doctest.h>
 
-#include "app/commands.h"
 #include "app/menu_table.h"
 #include "app/status.h"
+#include "base/commands.h"
 #include "dialogs/dialog_template.h"
 #include "driver_win.h"
 

@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/commands.h"
+#include "base/commands.h"
 #include "driver_win.h"
 #include "printing_win.h"
 

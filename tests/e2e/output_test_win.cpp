@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
+#include "base/commands.h"
 #include "document/encoding.h"
 #include "driver_win.h"
-#include "printing_win.h"
 #include "output/pdf_export.h"
+#include "printing_win.h"
 #include "rules_by_value.h"
 
 namespace {

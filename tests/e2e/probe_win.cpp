@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "app/window_ids.h"
+#include "base/window_ids.h"
 #include "probe_protocol.h"
 
 namespace {

@@ -4,11 +4,11 @@
 // after the insertion, and one undo taking it out again.
 #include <doctest/doctest.h>
 
-#include "app/commands.h"
 #include "app/menu_table.h"
 #include "app/templates.h"
-#include "dialogs/listing.h"
+#include "base/commands.h"
 #include "command_steps_win.h"
+#include "dialogs/listing.h"
 
 namespace {
 

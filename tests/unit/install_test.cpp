@@ -1,5 +1,5 @@
 #include "app/install.h"
-#include "app/texts.h"
+#include "base/texts.h"
 #include "test_support.h"
 
 namespace {

@@ -1,5 +1,5 @@
-#include "app/commands.h"
 #include "app/menu_table.h"
+#include "base/commands.h"
 #include "test_support.h"
 
 #include <set>

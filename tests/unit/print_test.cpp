@@ -1,6 +1,6 @@
-#include "app/texts.h"
-#include "output/print.h"
+#include "base/texts.h"
 #include "output/pdf_export.h"
+#include "output/print.h"
 #include "rules_by_value.h"
 #include "test_support.h"
 

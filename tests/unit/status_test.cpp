@@ -1,6 +1,6 @@
-#include "app/shared.h"
 #include "app/status.h"
-#include "app/texts.h"
+#include "base/shared.h"
+#include "base/texts.h"
 #include "document/encoding.h"
 #include "test_support.h"
 

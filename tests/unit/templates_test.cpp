@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/commands.h"
+#include "base/commands.h"
 #include "test_support.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "app/registry_win.h"
+#include "base/registry_win.h"
 
 #include <cstddef>
 
-#include "app/install.h"
+#include "base/shared.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
-#include "app/shared_win.h"
+#include "base/shared_win.h"
 
 #include <shellapi.h>
 
-#include "app/main_window_win.h"
-#include "app/shared.h"
+#include "base/frame_win.h"
+#include "base/shared.h"
+#include "base/window_ids.h"
 #include "platform/wide_win.h"
 
 std::wstring CommandLineArg(int index) {

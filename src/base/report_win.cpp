@@ -1,7 +1,7 @@
-#include "app/report_win.h"
+#include "base/report_win.h"
 
-#include "app/main_window_win.h"
-#include "app/texts.h"
+#include "base/frame_win.h"
+#include "base/texts.h"
 #include "platform/wide_win.h"
 
 std::wstring SystemReason(DWORD error) {

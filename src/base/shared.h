@@ -26,3 +26,7 @@ std::u16string ExtendedLengthPath(std::u16string_view fullPath);
 // current folder when it has none), "zib", the eight hex digits of `stamp`,
 // ".tmp".
 std::u16string TempNameBeside(std::u16string_view target, std::uint32_t stamp);
+
+// The bytes a registry string value is stored with: its units and the
+// terminating zero.
+constexpr std::size_t RegistryStringBytes(std::size_t units) { return (units + 1) * sizeof(char16_t); }
