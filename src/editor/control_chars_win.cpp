@@ -5,7 +5,6 @@
 #include "base/commands.h"
 #include "base/frame_win.h"
 #include "editor/editor_win.h"
-#include "editor/lines.h"
 #include "editor/marks.h"
 
 bool ShowControlChars = false;
@@ -115,12 +114,10 @@ struct TMarkFrame {
   int TabWidth;
 };
 
-// Without word wrap every line but the last ends in a hard break. Of each
-// line only the units that can show are laid out (the end of a line cut there
-// lies past the right edge, so it draws no mark).
-
-// One message per line: EM_GETLINE, where the text cannot be read in place.
-void DrawUnwrappedMarksByLine(HWND editor, HDC dc, const TMarkFrame& f) {
+// Without word wrap every line but the last ends in a hard break, and one
+// message per line suffices: EM_GETLINE of only the units that can show (the
+// end of a line cut there lies past the right edge, so it draws no mark).
+void DrawUnwrappedMarks(HWND editor, HDC dc, const TMarkFrame& f) {
   std::size_t reach = UnitsThatCanShow(f.X0, f.W, f.Format.right);
   long want = reach < 65534 ? static_cast<long>(reach) : 65534;
   std::vector<wchar_t> buffer(static_cast<std::size_t>(want) + 2);
@@ -133,32 +130,6 @@ void DrawUnwrappedMarksByLine(HWND editor, HDC dc, const TMarkFrame& f) {
                     line + 1 < f.Count, f.TabWidth, marks);
     DrawMarks(dc, marks, y);
   }
-}
-
-// The lines found in the text where it lives: one message for the first
-// visible line's start, where EM_GETLINE would walk the control's lines
-// again for every line.
-void DrawUnwrappedMarks(HWND editor, HDC dc, const TMarkFrame& f) {
-  std::size_t reach = UnitsThatCanShow(f.X0, f.W, f.Format.right);
-  LRESULT first = SendMessageW(editor, EM_LINEINDEX, f.First, 0);
-  std::u16string_view text = BeginReadInPlace();
-  if (!text.data() || first < 0 || static_cast<std::size_t>(first) > text.size()) {
-    EndReadInPlace();
-    return DrawUnwrappedMarksByLine(editor, dc, f);
-  }
-  std::vector<TMark> marks;
-  std::size_t start = static_cast<std::size_t>(first);
-  for (long line = f.First; line <= f.Last && start != std::u16string_view::npos; ++line) {
-    int y = static_cast<int>((line - f.First) * f.H + f.Format.top);
-    if (y > f.Format.bottom) break;
-    std::size_t length = LineEnd(text, start) - start;
-    marks.clear();
-    LayoutLineMarks(text.substr(start, length < reach ? length : reach), f.X0, f.W, f.Format.left, f.Format.right,
-                    line + 1 < f.Count, f.TabWidth, marks);
-    DrawMarks(dc, marks, y);
-    start = NextLineStart(text, start);
-  }
-  EndReadInPlace();
 }
 
 // With word wrap the control's lines are display lines; a line ends hard

@@ -1,5 +1,5 @@
-// What the editor's sections share: the current control, how it is
-// subclassed, and the text buffer handed over by EM_GETHANDLE.
+// What the editor's sections share: the current control and how it is
+// subclassed.
 #pragma once
 
 #include <windows.h>
@@ -9,9 +9,3 @@ extern HWND Editor;
 
 // Puts the subclass procedure (editor_keys_win.cpp) in front of the control's own.
 void SubclassEditor(HWND editor);
-
-// The text buffer the control handed over with EM_GETHANDLE, when it came
-// from this window; once handed over it is the program's to free after the
-// control is gone (editor_text_win.cpp).
-HLOCAL TextHandleTakenFrom(HWND window);
-void ForgetTakenText();

@@ -153,15 +153,9 @@ LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       if (!InsertMode) UpdateCaretShape();
       return result;
     }
-    case WM_NCDESTROY: {
+    case WM_NCDESTROY:
       CancelMarkRepaint(window);
-      HLOCAL taken = TextHandleTakenFrom(window);
-      LRESULT result = Previous(window, message, wParam, lParam);
-      // Freed only where the control left it allocated.
-      if (taken && LocalFlags(taken) != LMEM_INVALID_HANDLE) LocalFree(taken);
-      if (taken) ForgetTakenText();
-      return result;
-    }
+      return Previous(window, message, wParam, lParam);
     case WM_SETTEXT: case WM_SETFONT: case EM_SETSEL: case EM_REPLACESEL:
     case WM_HSCROLL: case WM_VSCROLL: case WM_MOUSEWHEEL:
     case WM_CUT: case WM_PASTE: case WM_CLEAR: case WM_UNDO: case EM_UNDO: {

@@ -1,49 +1,10 @@
-// The editor's text: read (copied, or in place), and written back as one
-// undoable replacement with the redraw suspended.
+// The editor's text: read as a copy, and written back as one undoable
+// replacement with the redraw suspended.
 #include "base/report_win.h"
 #include "base/shared_win.h"
 #include "editor/editor_internal_win.h"
 #include "editor/editor_win.h"
 #include "platform/memory.h"
-
-namespace {
-
-// The text buffer handed over by EM_GETHANDLE, and the control it came from.
-// Once handed over, the buffer is the program's: the control no longer frees
-// it when it is destroyed, so its WM_NCDESTROY frees it.
-HWND HandleTakenFrom = nullptr;
-HLOCAL TakenText = nullptr;
-bool TextLocked = false;
-
-}  // namespace
-
-HLOCAL TextHandleTakenFrom(HWND window) { return window == HandleTakenFrom ? TakenText : nullptr; }
-
-void ForgetTakenText() {
-  HandleTakenFrom = nullptr;
-  TakenText = nullptr;
-  TextLocked = false;
-}
-
-std::u16string_view BeginReadInPlace() {
-  if (!Editor || TextLocked) return {};
-  // The length first: the handle is to be locked only after the last message.
-  int length = GetWindowTextLengthW(Editor);
-  auto text = reinterpret_cast<HLOCAL>(SendMessageW(Editor, EM_GETHANDLE, 0, 0));
-  if (!text || length < 0) return {};
-  HandleTakenFrom = Editor;
-  TakenText = text;
-  auto* units = static_cast<const char16_t*>(LocalLock(text));
-  if (!units) return {};
-  TextLocked = true;
-  return std::u16string_view(units, static_cast<std::size_t>(length));
-}
-
-void EndReadInPlace() {
-  if (!TextLocked) return;
-  LocalUnlock(TakenText);
-  TextLocked = false;
-}
 
 namespace {
 

@@ -38,12 +38,6 @@ void ReplaceRangeAndSelect(DWORD start, DWORD end, const std::u16string& text, D
 // Replaces the whole text by a zero-terminated one as one undoable step.
 void ReplaceWholeText(const char16_t* text);
 
-// The control's whole text where it lives (EM_GETHANDLE, locked), without a
-// copy; empty when it cannot be had. It stays valid until EndReadInPlace,
-// which must come before the next message to the control.
-std::u16string_view BeginReadInPlace();
-void EndReadInPlace();
-
 // An owned copy of the editor's whole text; false, with text empty, when the
 // memory for it cannot be had.
 bool GetEditorText(std::u16string& text);
