@@ -17,8 +17,7 @@ $(BUILD)/native/Makefile: | deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 $(BUILD)/win64/Makefile: | deps
-	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
-	  -DZIB_WINE_SLOTS=$(WINE_SLOTS) >/dev/null
+	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 
 $(BUILD)/win32/Makefile: | deps
 	cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -43,8 +42,7 @@ test: deps build
 	  ZIB_WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix-$$slot scripts/wine-prefix.sh --copy-of $(CURDIR)/$(BUILD)/wineprefix; \
 	done
 	ctest --test-dir $(BUILD)/native -j$(JOBS) --output-on-failure
-	ctest --test-dir $(BUILD)/win64 -j$(WINE_SLOTS) --resource-spec-file $(CURDIR)/$(BUILD)/win64/wine-slots.json \
-	  --output-on-failure
+	ZIB_WINE_SLOTS=$(WINE_SLOTS) ctest --test-dir $(BUILD)/win64 -j$(WINE_SLOTS) --output-on-failure
 
 # The release: build/dist/Zib-<version>.zip, its SHA-256 and the manifests.
 dist: deps native win32

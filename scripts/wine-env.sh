@@ -1,16 +1,13 @@
 # Sourced by the scripts that run Windows programs: a private Wine prefix under
 # build/, quiet, in the German locale the tests assume. The locale is given to
 # Wine alone ($WINE), so the shell itself needs no such glibc locale.
-# Under `ctest -j` with the slots of build/win64/wine-slots.json, a test runs
-# in the prefix of its slot (build/wineprefix, build/wineprefix-1, ...) and
-# on an Xvfb of its own, so tests side by side never share a prefix, a
-# registry or a display with its focus.
+# A command run in a slot (scripts/wine-slot.sh sets ZIB_WINE_SLOT) uses the
+# prefix of its slot (build/wineprefix, build/wineprefix-1, ...) and an Xvfb
+# of its own, so commands side by side never share a prefix, a registry or a
+# display with its focus.
 ZIB_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-zib_slot=""
-if [[ "${CTEST_RESOURCE_GROUP_0_WINE:-}" =~ id:([0-9]+) ]]; then
-  zib_slot=${BASH_REMATCH[1]}
-  export ZIB_FORCE_XVFB=1
-fi
+zib_slot=${ZIB_WINE_SLOT:-}
+[ -n "$zib_slot" ] && export ZIB_FORCE_XVFB=1
 if [ -n "$zib_slot" ] && [ "$zib_slot" != 0 ]; then
   export WINEPREFIX="$ZIB_ROOT/build/wineprefix-$zib_slot"
 else

@@ -429,6 +429,14 @@ void AnswerBox(TZib& zib, std::u16string_view caption, std::u16string_view text)
   REQUIRE(WaitForWindowGone(box));
 }
 
+// A saved letter beside the stand-ins, open in Zib; its path.
+std::wstring OpenBrief(const TConverters& converters, TZib& zib) {
+  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
+  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
+  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  return doc;
+}
+
 bool MenuEnabled(TZib& zib, unsigned short id) {
   TMenus menus;
   if (!ReadMenus(zib, menus, true)) return false;
@@ -543,10 +551,8 @@ TEST_CASE("PDF export of an MS-DOS document: the shift pass for cpdf, the input 
 
 TEST_CASE("PDF export failures: typesetting says so and removes the copy; later passes stop silently") {
   TConverters converters;
-  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
-  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
   TZib zib;
-  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  const std::wstring doc = OpenBrief(converters, zib);
   TPdfJob job = converters.Job(doc, false);
 
   converters.FailOn("-typeset");
@@ -601,10 +607,8 @@ TEST_CASE("PDF export: a UTF-8 copy that cannot be written says why, and no conv
 
 TEST_CASE("PDF export: Beenden while a converter runs still ends the program") {
   TConverters converters;
-  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
-  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
   TZib zib;
-  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  const std::wstring doc = OpenBrief(converters, zib);
   converters.SleepEachRun(1500);
   REQUIRE(Keys(zib, L"Alt+P"));
   REQUIRE(WaitUntil([&] { return converters.CpdfCalls().size() == 2; }, 10000));
@@ -616,10 +620,8 @@ TEST_CASE("PDF export: Beenden while a converter runs still ends the program") {
 
 TEST_CASE("PDF export: while a converter runs, a second export is refused and closing waits for the first") {
   TConverters converters;
-  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
-  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
   TZib zib;
-  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  const std::wstring doc = OpenBrief(converters, zib);
   TPdfJob job = converters.Job(doc, false);
   converters.SleepEachRun(1500);
   REQUIRE(Keys(zib, L"Alt+P"));
@@ -716,10 +718,8 @@ TEST_CASE("PDF export: converters are found by full path only, never in the curr
 TEST_CASE("PDF export: a failing cpdf test run greys its item; LibreOffice then exports without stamps") {
   TConverters converters;
   converters.TestRunExits(1);
-  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
-  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
   TZib zib;
-  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  const std::wstring doc = OpenBrief(converters, zib);
   CHECK_FALSE(MenuEnabled(zib, CmdPdfCpdf));
   CHECK(MenuEnabled(zib, CmdPdfLibreOffice));
   REQUIRE(Keys(zib, L"Alt+P"));
@@ -737,10 +737,8 @@ TEST_CASE("PDF export: a failing cpdf test run greys its item; LibreOffice then 
 
 TEST_CASE("PDF export via LibreOffice: a failing stamp pass does not stop the others, the PDF is opened") {
   TConverters converters;
-  const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
-  REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
   TZib zib;
-  REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+  const std::wstring doc = OpenBrief(converters, zib);
   TPdfJob job = converters.Job(doc, false);
   converters.FailOn("-bottom 20");
   REQUIRE(Keys(zib, L"Alt+L"));
