@@ -94,6 +94,14 @@ void EndWork() {
   SetCursor(CursorBeforeWork);
 }
 
+bool RunningOnWine() {
+  static const bool wine = [] {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+  }();
+  return wine;
+}
+
 void CloseRunningInstance() {
   HWND other = FindWindowW(MainWindowClass, nullptr);
   if (!other) return;

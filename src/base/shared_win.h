@@ -49,6 +49,10 @@ void FormatShortDate(wchar_t* buffer, int size);
 void BeginWork();
 void EndWork();
 
+// True when the program runs under Wine rather than Windows: for the few
+// places where Wine's own controls need to be driven another way.
+bool RunningOnWine();
+
 // Asks the first running editor window to close, then pauses 300 ms.
 void CloseRunningInstance();
 

@@ -1,5 +1,7 @@
 // The editor's text: read as a copy, and written back as one undoable
 // replacement with the redraw suspended.
+#include <string>
+
 #include "base/report_win.h"
 #include "base/shared_win.h"
 #include "editor/editor_internal_win.h"
@@ -7,6 +9,39 @@
 #include "platform/memory.h"
 
 namespace {
+
+// From this many units on, a replacement under Wine first deletes the
+// selection and then inserts the text (see ReplaceSelectionInPlace).
+constexpr DWORD FreshLinesFrom = 65536;
+
+// EM_REPLACESEL of the selection as one undoable step. Wine's edit control
+// keeps its lines as a linked list and, replacing many lines with lines of
+// other lengths in one pass, inserts the new entries among the old ones it
+// frees: the list ends up scattered over the heap, and every later walk
+// through it (each paint, key and line request) grows slower with each
+// whole-text command. Deleting first frees the old entries in order, and the
+// insertion then builds a fresh list. The control merges an insertion at the
+// place of the deletion before it into the same undo step, so one undo still
+// restores the old text. Should the insertion fail for want of memory, that
+// undo brings the deleted text back at once. Windows' own control keeps its
+// line starts in an array and gets the single replacement.
+void ReplaceSelectionInPlace(HWND editor, const char16_t* text) {
+  DWORD start = 0, end = 0;
+  SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (end < start || end - start < FreshLinesFrom || !RunningOnWine()) {
+    SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    return;
+  }
+  std::size_t inserted = std::char_traits<char16_t>::length(text);
+  LRESULT kept = SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0) - static_cast<LRESULT>(end - start);
+  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L""));
+  if (inserted == 0) return;
+  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+  if (SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0) != kept + static_cast<LRESULT>(inserted)) {
+    SendMessageW(editor, EM_UNDO, 0, 0);
+    ReportOutOfMemory();
+  }
+}
 
 // The one redraw bracket every write goes through: optionally select
 // start..end first, replace the selection as one undoable step, then
@@ -17,7 +52,7 @@ void WriteEditor(const DWORD* range, const char16_t* text, const DWORD* after, b
   HWND editor = Editor;
   SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
   if (range) SendMessageW(editor, EM_SETSEL, range[0], range[1]);
-  SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+  ReplaceSelectionInPlace(editor, text);
   if (after) SendMessageW(editor, EM_SETSEL, after[0], after[1]);
   if (scroll) SendMessageW(editor, EM_SCROLLCARET, 0, 0);
   SendMessageW(editor, WM_SETREDRAW, TRUE, 0);

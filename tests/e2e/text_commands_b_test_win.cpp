@@ -4,6 +4,9 @@
 // text.
 #include <doctest/doctest.h>
 
+#include <cwctype>
+#include <string>
+
 #include "command_steps_win.h"
 
 namespace {
@@ -159,4 +162,27 @@ TEST_CASE("sorting keeps lines longer than EM_GETLINE can hand over whole") {
            {{text, 0, static_cast<DWORD>(text.size()), CmdSortAscending, L"a\r\n" + middle + L"\r\n" + longLine,
              AnySelection, AnySelection, false, IDYES}},
            AnswerSortStep);
+}
+
+TEST_CASE("a large document: a whole-text command is one undo step, and a second undo brings it back") {
+  TZib zib;
+  REQUIRE(StartZib(zib));
+  // Past the size from which the replacement deletes first, then inserts.
+  std::wstring text, commented, upper;
+  for (int i = 0; i < 4000; ++i) {
+    std::wstring line = L"Zeile " + std::to_wstring(i) + L" mit Text";
+    std::wstring big = line;
+    for (wchar_t& c : big) c = static_cast<wchar_t>(std::towupper(c));
+    text += line + L"\r\n";
+    commented += L"# " + line + L"\r\n";
+    upper += big + L"\r\n";
+  }
+  const DWORD length = static_cast<DWORD>(text.size());
+  REQUIRE(length > 65536);
+  RunSteps(zib, {
+      {text, 0, length, CmdComment, commented, AnySelection, AnySelection, true},
+      {text, 0, length, CmdUpperCase, upper, length, length, true},
+  });
+  REQUIRE(PressCommand(zib, CmdUndo));
+  CHECK(TextBecomes(zib, upper));
 }
