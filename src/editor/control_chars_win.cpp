@@ -59,13 +59,16 @@ void PaintEditorBuffered(HWND editor) {
   HDC memory = nullptr;
   HBITMAP bitmap = nullptr;
   HGDIOBJ oldBitmap = nullptr;
-  if (width <= 0 || height <= 0) goto out;
+  // Only what is due is painted: the control paints the lines that meet the
+  // clip box, the marks follow it. A paint with nothing due costs nothing.
+  if (width <= 0 || height <= 0 || IsRectEmpty(&ps.rcPaint)) goto out;
   memory = CreateCompatibleDC(dc);
   if (!memory) goto out;
   bitmap = CreateCompatibleBitmap(dc, width, height);
   if (!bitmap) goto out;
   oldBitmap = SelectObject(memory, bitmap);
-  FillRect(memory, &client, GetSysColorBrush(COLOR_WINDOW));
+  IntersectClipRect(memory, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
+  FillRect(memory, &ps.rcPaint, GetSysColorBrush(COLOR_WINDOW));
   SendMessageW(editor, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
   if (ShowControlChars) DrawControlMarks(editor, memory, MarkTabWidth);
   BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
@@ -93,19 +96,33 @@ std::u16string_view Units(const std::vector<wchar_t>& buffer, std::size_t count)
   return std::u16string_view(reinterpret_cast<const char16_t*>(buffer.data()), count);
 }
 
+// One line's marks with one ExtTextOutW: each glyph placed by its advance
+// to the next mark (GDI's text output is dear per call, not per glyph). The
+// scratch is kept from paint to paint.
+std::vector<wchar_t> MarkGlyphs;
+std::vector<INT> MarkAdvances;
+
 void DrawMarks(HDC dc, const std::vector<TMark>& marks, int y) {
-  for (const TMark& mark : marks) {
-    wchar_t glyph = static_cast<wchar_t>(mark.Glyph);
-    TextOutW(dc, mark.X, y, &glyph, 1);
+  if (marks.empty()) return;
+  MarkGlyphs.clear();
+  MarkAdvances.clear();
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    MarkGlyphs.push_back(static_cast<wchar_t>(marks[i].Glyph));
+    MarkAdvances.push_back(i + 1 < marks.size() ? marks[i + 1].X - marks[i].X : 0);
   }
+  ExtTextOutW(dc, marks[0].X, y, 0, nullptr, MarkGlyphs.data(), static_cast<UINT>(MarkGlyphs.size()),
+              MarkAdvances.data());
 }
 
-// Where the lines are drawn: the formatting rectangle, the first visible
-// line and the line count, the x of a line's first unit, the line height and
-// the column width.
+// Where the lines are drawn: the formatting rectangle, the bottom of the
+// rows due (the clip box), the first visible line, the first line due, the
+// last visible one and the line count, the x of a line's first unit, the
+// line height and the column width.
 struct TMarkFrame {
   RECT Format;
+  int DueBottom;
   long First;
+  long From;
   long Last;
   long Count;
   int X0;
@@ -122,9 +139,9 @@ void DrawUnwrappedMarks(HWND editor, HDC dc, const TMarkFrame& f) {
   long want = reach < 65534 ? static_cast<long>(reach) : 65534;
   std::vector<wchar_t> buffer(static_cast<std::size_t>(want) + 2);
   std::vector<TMark> marks;
-  for (long line = f.First; line <= f.Last; ++line) {
+  for (long line = f.From; line <= f.Last; ++line) {
     int y = static_cast<int>((line - f.First) * f.H + f.Format.top);
-    if (y > f.Format.bottom) break;
+    if (y > f.Format.bottom || y >= f.DueBottom) break;
     marks.clear();
     LayoutLineMarks(Units(buffer, ReadLine(editor, line, buffer, want)), f.X0, f.W, f.Format.left, f.Format.right,
                     line + 1 < f.Count, f.TabWidth, marks);
@@ -135,18 +152,18 @@ void DrawUnwrappedMarks(HWND editor, HDC dc, const TMarkFrame& f) {
 // With word wrap the control's lines are display lines; a line ends hard
 // when the next one starts after its own text and break.
 void DrawWrappedMarks(HWND editor, HDC dc, const TMarkFrame& f) {
-  long start = static_cast<long>(SendMessageW(editor, EM_LINEINDEX, f.First, 0));
+  long start = static_cast<long>(SendMessageW(editor, EM_LINEINDEX, f.From, 0));
   std::vector<wchar_t> buffer(256);
   std::vector<TMark> marks;
-  for (long line = f.First; start >= 0 && line <= f.Last; ++line) {
+  for (long line = f.From; start >= 0 && line <= f.Last; ++line) {
     long next = line + 1 < f.Count ? static_cast<long>(SendMessageW(editor, EM_LINEINDEX, line + 1, 0)) : -1;
+    int y = static_cast<int>((line - f.First) * f.H + f.Format.top);
+    if (y > f.Format.bottom || y >= f.DueBottom) break;
     long len = static_cast<long>(SendMessageW(editor, EM_LINELENGTH, start, 0));
     if (len < 0) break;
     long want = len < 65534 ? len : 65534;
     if (static_cast<long>(buffer.size()) < want + 1) buffer.resize(static_cast<std::size_t>(want) + 32);
     std::size_t got = ReadLine(editor, line, buffer, want);
-    int y = static_cast<int>((line - f.First) * f.H + f.Format.top);
-    if (y > f.Format.bottom) break;
     bool hard = next >= 0 && next > start + len;
     marks.clear();
     LayoutLineMarks(Units(buffer, got), f.X0, f.W, f.Format.left, f.Format.right, hard, f.TabWidth, marks);
@@ -170,6 +187,11 @@ void DrawControlMarks(HWND editor, HDC dc, int tabWidth) {
   SetTextColor(dc, MarkColour);
 
   TMarkFrame f = {};
+  RECT due = client;
+  int clip = GetClipBox(dc, &due);
+  if (clip == NULLREGION) due = RECT{};
+  if (clip == ERROR) due = client;
+  f.DueBottom = due.bottom;
   f.W = tm.tmAveCharWidth;
   f.H = tm.tmHeight < 1 ? 1 : tm.tmHeight;
   f.TabWidth = tabWidth;
@@ -189,6 +211,8 @@ void DrawControlMarks(HWND editor, HDC dc, int tabWidth) {
     long visible = (f.Format.bottom - f.Format.top) / f.H + 2;
     if (visible < 1) visible = 1;
     f.Last = f.First + visible - 1 < f.Count - 1 ? f.First + visible - 1 : f.Count - 1;
+    long above = due.top > f.Format.top ? (due.top - f.Format.top) / f.H : 0;
+    f.From = f.First + above < f.Last ? f.First + above : f.Last;
     if (WordWrap) DrawWrappedMarks(editor, dc, f);
     else DrawUnwrappedMarks(editor, dc, f);
   }
