@@ -5,7 +5,8 @@
 // sent to the main window returns). Prints one table: the command, its time
 // at each size, its ratio to the baseline (one whole-text replacement: select
 // all, upper case) and its scaling from the second largest to the largest
-// size.
+// size. Repaints and typing are medians of several; the last lines give the
+// ratios of Zib to the bare control at the largest size.
 //   zib_commands_bench [lines ...]      default 5000 20000 80000 320000
 #include <windows.h>
 
@@ -87,52 +88,65 @@ double Answered(TZib& zib, unsigned short id, const wchar_t* caption, int work, 
   return Answer(zib, id, caption, work, entry) - idle;
 }
 
-// Milliseconds per key, typing at the end: twenty keys as one burst of input.
+const int Repeats = 5;
+
+// Milliseconds per key, typing at the end: twenty keys as one burst of input;
+// the median of three bursts.
 double TypingAtEnd(TZib& zib) {
   CaretToEnd(zib);
   const int keys = 20;
   BringToFront(zib);
-  WaitForInputHandled(zib);
-  double t = Now();
-  Type(zib, std::wstring(keys, L'x'));
-  return (Now() - t) / keys;
+  std::vector<double> bursts;
+  for (int i = 0; i < 3; ++i) {
+    WaitForInputHandled(zib);
+    double t = Now();
+    Type(zib, std::wstring(keys, L'x'));
+    bursts.push_back((Now() - t) / keys);
+  }
+  return Median(bursts);
 }
 
 // The same, one key at a time, each handled and painted before the next, as
-// a typist slower than the program gives them: every key is a burst of its own.
+// a typist slower than the program gives them: every key is a burst of its
+// own. The median of ten keys.
 double TypingKeyByKey(TZib& zib) {
   CaretToEnd(zib);
-  const int keys = 10;
   BringToFront(zib);
   WaitForInputHandled(zib);
-  double t = Now();
-  for (int i = 0; i < keys; ++i) {
+  std::vector<double> keys;
+  for (int i = 0; i < 10; ++i) {
+    double t = Now();
     Type(zib, L"x");
     UpdateWindow(Editor(zib));
     Settle(zib);
+    keys.push_back(Now() - t);
   }
-  return (Now() - t) / keys;
+  return Median(keys);
 }
 
 // One repaint of the editor, as it is (UpdateWindow sends WM_PAINT), after
-// whatever painting was still due has been done.
-double Repaint(TZib& zib) {
-  UpdateWindow(Editor(zib));
-  Settle(zib);
-  double t = Now();
-  RedrawWindow(Editor(zib), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  Settle(zib);
-  return Now() - t;
+// whatever painting was still due has been done; the median of several.
+double Repaint(TZib& zib, int repeats = Repeats) {
+  std::vector<double> times;
+  for (int i = 0; i < repeats; ++i) {
+    UpdateWindow(Editor(zib));
+    Settle(zib);
+    double t = Now();
+    RedrawWindow(Editor(zib), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Settle(zib);
+    times.push_back(Now() - t);
+  }
+  return Median(times);
 }
 
-// The bare EDIT control in this process, with the same text, caret at the
-// end: one repaint, milliseconds per typed key (the character, then the
-// repaint it causes), and one repaint after the whole text was replaced as
-// one undoable step, as Zib's whole-text commands replace it. The floor for
-// any editor built on the control.
+// The bare EDIT control in this process (of the same class as Zib's: the
+// program carries Zib's manifest), with the same text, caret at the end: its
+// repaint, its typing (the character, then the repaint it causes), and both
+// again after six replacements of the whole text as one undoable step each,
+// once as a single EM_REPLACESEL and once deleting first, as Zib replaces
+// large ranges under Wine. The floor for any editor built on the control.
 struct TBare {
-  double Repaint = -1, Typing = -1, RepaintReplaced = -1, RepaintReplacedSix = -1, TypingReplacedSix = -1;
-  double PrintReplacedSix = -1;
+  double Repaint = -1, Typing = -1, RepaintSix = -1, TypingSix = -1, PrintSix = -1;
 };
 
 // The control's paint into a bitmap of its size (WM_PRINTCLIENT), as the
@@ -144,33 +158,59 @@ double PrintBare(HWND edit) {
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  double t = Now();
-  SendMessageW(edit, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-  double ms = Now() - t;
+  std::vector<double> times;
+  for (int i = 0; i < Repeats; ++i) {
+    double t = Now();
+    SendMessageW(edit, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    times.push_back(Now() - t);
+  }
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(edit, screen);
-  return ms;
+  return Median(times);
 }
 
 // Replaces the whole text as one undoable step and puts the caret at the end.
-void ReplaceAllBare(HWND edit, const std::wstring& text) {
+void ReplaceAllBare(HWND edit, const std::wstring& text, bool deleteFirst) {
+  SendMessageW(edit, WM_SETREDRAW, FALSE, 0);
   SendMessageW(edit, EM_SETSEL, 0, -1);
+  if (deleteFirst) SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L""));
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
   LRESULT length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
   SendMessageW(edit, EM_SETSEL, length, length);
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+  SendMessageW(edit, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(edit, nullptr, FALSE);
 }
 
 double RepaintBare(HWND edit) {
-  UpdateWindow(edit);
-  double t = Now();
-  RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  return Now() - t;
+  std::vector<double> times;
+  for (int i = 0; i < Repeats; ++i) {
+    UpdateWindow(edit);
+    double t = Now();
+    RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    times.push_back(Now() - t);
+  }
+  return Median(times);
 }
 
-TBare BareControl(const std::string& bytes) {
+// Milliseconds per key: the median of three bursts of twenty.
+double TypingBare(HWND edit) {
+  std::vector<double> bursts;
+  for (int b = 0; b < 3; ++b) {
+    const int keys = 20;
+    double start = Now();
+    for (int i = 0; i < keys; ++i) {
+      SendMessageW(edit, WM_CHAR, L'x', 0);
+      UpdateWindow(edit);
+    }
+    bursts.push_back((Now() - start) / keys);
+  }
+  return Median(bursts);
+}
+
+TBare BareControl(const std::string& bytes, bool deleteFirst) {
   TBare bare;
   std::wstring text(bytes.begin(), bytes.end());
   HWND frame = CreateWindowExW(0, L"STATIC", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 800, 608, nullptr,
@@ -187,31 +227,21 @@ TBare BareControl(const std::string& bytes) {
   SendMessageW(edit, EM_SETSEL, length, length);
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);
   bare.Repaint = RepaintBare(edit);
-  auto typeKeys = [edit] {
-    const int keys = 20;
-    double start = Now();
-    for (int i = 0; i < keys; ++i) {
-      SendMessageW(edit, WM_CHAR, L'x', 0);
-      UpdateWindow(edit);
-    }
-    return (Now() - start) / keys;
-  };
-  bare.Typing = typeKeys();
+  bare.Typing = TypingBare(edit);
+  // Six, as the commands above give them: upper case, lines of other
+  // lengths (a prefix on every line, as the comment toggle makes), and back.
   std::wstring upper = text;
   for (wchar_t& c : upper) c = c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
-  ReplaceAllBare(edit, upper);
-  bare.RepaintReplaced = RepaintBare(edit);
-  // Five more, as the commands above give them: lines of other lengths (a
-  // prefix on every line, as the comment toggle makes), then back.
   std::wstring prefixed = L"REM ";
   for (wchar_t c : upper) {
     prefixed += c;
     if (c == L'\n') prefixed += L"REM ";
   }
-  for (const std::wstring* next : {&prefixed, &upper, &prefixed, &upper, &text}) ReplaceAllBare(edit, *next);
-  bare.RepaintReplacedSix = RepaintBare(edit);
-  bare.TypingReplacedSix = typeKeys();
-  bare.PrintReplacedSix = PrintBare(edit);
+  for (const std::wstring* next : {&upper, &prefixed, &upper, &prefixed, &upper, &text})
+    ReplaceAllBare(edit, *next, deleteFirst);
+  bare.RepaintSix = RepaintBare(edit);
+  bare.TypingSix = TypingBare(edit);
+  bare.PrintSix = PrintBare(edit);
   DestroyWindow(frame);
   DeleteObject(font);
   return bare;
@@ -222,17 +252,19 @@ struct TRow {
   std::vector<double> Ms;
 };
 
-enum Rows { Open, PaintOpened, Baseline, Sort, Comment, CleanUp, Duplicate, GoTo, Typing, TypingSingly, BareTyping,
-            PaintPlain, BarePaint, BarePaintReplaced, BarePaintReplacedSix, BareTypingReplacedSix, BarePrintReplacedSix, PaintMarks, PaintMarksDark, PageDownMarks, WrapOn, WrapOff,
-            RowCount };
+enum Rows { Open, PaintOpened, Baseline, Sort, Comment, CleanUp, Duplicate, GoTo, Typing, TypingSingly, PaintPlain,
+            PaintPlainDark, PaintMarks, PaintMarksDark, PageDownMarks, WrapOn, WrapOff, BareTyping, BarePaint,
+            BarePaintSix, BareTypingSix, BarePrintSix, FreshPaintSix, FreshTypingSix, FreshPrintSix, RowCount };
 
 const char* const RowNames[RowCount] = {
-    "open (drop)", "repaint at the end, just opened", "baseline: select all, upper case", "sort all A-Z", "comment toggle all (mean of on, off)",
-    "clean-up", "Ctrl+End, duplicate line", "go to the last line", "typing at the end, 20 keys (ms/key)",
-    "typing at the end, key by key (ms/key)", "  bare EDIT: typing at the end", "repaint at the end, marks off",
-    "  bare EDIT: repaint at the end", "  bare EDIT: the same after replacing all", "  bare EDIT: the same after six such", "  bare EDIT: typing after those six", "  bare EDIT: then its paint into a bitmap",
-    "repaint at the end, marks on",
-    "repaint at the end, marks on, dark", "marks on: page down", "word wrap on", "word wrap off"};
+    "open (drop)", "repaint at the end, just opened", "baseline: select all, upper case", "sort all A-Z",
+    "comment toggle all (mean of on, off)", "clean-up", "Ctrl+End, duplicate line", "go to the last line",
+    "typing at the end, 20 keys (ms/key)", "typing at the end, key by key (ms/key)", "repaint at the end, marks off",
+    "repaint at the end, marks off, dark", "repaint at the end, marks on", "repaint at the end, marks on, dark",
+    "marks on: page down", "word wrap on", "word wrap off", "bare EDIT: typing at the end",
+    "bare EDIT: repaint at the end", "  after six whole-text replacements", "  typing after those six",
+    "  its paint into a bitmap then", "  six deleting first: repaint", "  six deleting first: typing",
+    "  six deleting first: paint into a bitmap"};
 
 bool Measure(std::size_t lines, std::vector<TRow>& rows) {
   std::wstring folder = ScratchFolder(L"commands-bench");
@@ -267,31 +299,36 @@ bool Measure(std::size_t lines, std::vector<TRow>& rows) {
   t[TypingSingly] = TypingKeyByKey(zib);
   CaretToEnd(zib);
   t[PaintPlain] = Repaint(zib);
-  Command(zib, CmdShowControlChars);
-  Settle(zib);
-  t[PaintMarks] = Repaint(zib);
   Command(zib, CmdDarkMode);
+  Settle(zib);
+  t[PaintPlainDark] = Repaint(zib);
+  Command(zib, CmdShowControlChars);
   Settle(zib);
   t[PaintMarksDark] = Repaint(zib);
   Command(zib, CmdDarkMode);
   Settle(zib);
+  t[PaintMarks] = Repaint(zib);
   Keys(zib, L"Ctrl+Home");
   double page = Now();
   Keys(zib, L"PageDown");
-  Repaint(zib);
+  Repaint(zib, 1);
   t[PageDownMarks] = Now() - page;
   Command(zib, CmdShowControlChars);
   t[WrapOn] = Command(zib, CmdWordWrap);
   t[WrapOff] = Command(zib, CmdWordWrap);
 
   StopZib(zib);
-  TBare bare = BareControl(bytes);
+  // Deleting first, in a heap no whole-text replacement has yet scattered.
+  TBare fresh = BareControl(bytes, true);
+  TBare bare = BareControl(bytes, false);
   t[BarePaint] = bare.Repaint;
   t[BareTyping] = bare.Typing;
-  t[BarePaintReplaced] = bare.RepaintReplaced;
-  t[BarePaintReplacedSix] = bare.RepaintReplacedSix;
-  t[BareTypingReplacedSix] = bare.TypingReplacedSix;
-  t[BarePrintReplacedSix] = bare.PrintReplacedSix;
+  t[BarePaintSix] = bare.RepaintSix;
+  t[BareTypingSix] = bare.TypingSix;
+  t[BarePrintSix] = bare.PrintSix;
+  t[FreshPaintSix] = fresh.RepaintSix;
+  t[FreshTypingSix] = fresh.TypingSix;
+  t[FreshPrintSix] = fresh.PrintSix;
   for (int r = 0; r < RowCount; ++r) rows[r].Ms.push_back(t[r]);
   return true;
 }
@@ -312,12 +349,12 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
 
-  std::printf("%-36s", "ms");
+  std::printf("%-44s", "ms");
   for (std::size_t lines : sizes) std::printf(" %10zu", lines);
   std::printf("   x base   scaling\n");
   std::size_t n = sizes.size();
   for (const TRow& row : rows) {
-    std::printf("%-36s", row.Name);
+    std::printf("%-44s", row.Name);
     for (double ms : row.Ms) std::printf(" %10.1f", ms);
     double base = rows[Baseline].Ms[n - 1];
     std::printf("   %6.2f", base > 0 ? row.Ms[n - 1] / base : 0.0);
@@ -326,5 +363,30 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::printf("(x base: at %zu lines; scaling: %zu lines against %zu)\n", sizes[n - 1], sizes[n - 1],
               n >= 2 ? sizes[n - 2] : sizes[n - 1]);
+
+  struct TRatio {
+    const char* Name;
+    Rows Of, To;
+  };
+  const TRatio ratios[] = {
+      {"typing, 20 keys / bare EDIT typing", Typing, BareTyping},
+      {"typing, 20 keys / bare EDIT after six deleting first", Typing, FreshTypingSix},
+      {"marks on / marks off, light", PaintMarks, PaintPlain},
+      {"marks on / marks off, dark", PaintMarksDark, PaintPlainDark},
+      {"repaint after the commands / just opened", PaintPlain, PaintOpened},
+      {"bare EDIT: repaint after six / fresh", BarePaintSix, BarePaint},
+      {"bare EDIT: repaint after six deleting first / fresh", FreshPaintSix, BarePaint},
+  };
+  std::printf("\n%-52s", "ratio");
+  for (std::size_t lines : sizes) std::printf(" %10zu", lines);
+  std::printf("\n");
+  for (const TRatio& ratio : ratios) {
+    std::printf("%-52s", ratio.Name);
+    for (std::size_t i = 0; i < n; ++i) {
+      double to = rows[ratio.To].Ms[i];
+      std::printf(" %10.2f", to > 0 ? rows[ratio.Of].Ms[i] / to : 0.0);
+    }
+    std::printf("\n");
+  }
   return 0;
 }
