@@ -14,6 +14,15 @@ namespace {
 // selection and then inserts the text (see ReplaceSelectionInPlace).
 constexpr DWORD FreshLinesFrom = 65536;
 
+// True when a block of the bytes can be had now: a replacement that must
+// grow the control's buffer asks first.
+bool RoomFor(std::size_t bytes) {
+  void* block = VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+  if (!block) return false;
+  VirtualFree(block, 0, MEM_RELEASE);
+  return true;
+}
+
 // EM_REPLACESEL of the selection as one undoable step. Wine's edit control
 // keeps its lines as a linked list and, replacing many lines with lines of
 // other lengths in one pass, inserts the new entries among the old ones it
@@ -22,24 +31,31 @@ constexpr DWORD FreshLinesFrom = 65536;
 // whole-text command. Deleting first frees the old entries in order, and the
 // insertion then builds a fresh list. The control merges an insertion at the
 // place of the deletion before it into the same undo step, so one undo still
-// restores the old text. Should the insertion fail for want of memory, that
-// undo brings the deleted text back at once. Windows' own control keeps its
-// line starts in an array and gets the single replacement.
+// restores the old text. An insertion longer than the deletion grows the
+// buffer, which can fail after the deletion is done: that goes the single
+// way unless the memory for the grown buffer is there, and should the
+// insertion fail all the same, the undo brings the deleted text back at
+// once. Windows' own control keeps its line starts in an array and always
+// gets the single replacement.
 void ReplaceSelectionInPlace(HWND editor, const char16_t* text) {
   DWORD start = 0, end = 0;
   SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  if (end < start || end - start < FreshLinesFrom || !RunningOnWine()) {
+  std::size_t inserted = std::char_traits<char16_t>::length(text);
+  std::size_t length = static_cast<std::size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0));
+  std::size_t kept = length - (end - start);
+  if (end < start || end - start < FreshLinesFrom || !RunningOnWine() ||
+      (inserted > end - start && !RoomFor((kept + inserted + 1) * sizeof(char16_t)))) {
     SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
     return;
   }
-  std::size_t inserted = std::char_traits<char16_t>::length(text);
-  LRESULT kept = SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0) - static_cast<LRESULT>(end - start);
+  unsigned errSpaces = ErrSpaceCount();
   SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L""));
   if (inserted == 0) return;
   SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-  if (SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0) != kept + static_cast<LRESULT>(inserted)) {
+  if (static_cast<std::size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0)) != kept + inserted) {
     SendMessageW(editor, EM_UNDO, 0, 0);
-    ReportOutOfMemory();
+    // The control has said so already when its buffer could not grow.
+    if (ErrSpaceCount() == errSpaces) ReportOutOfMemory();
   }
 }
 
