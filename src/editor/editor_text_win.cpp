@@ -14,15 +14,6 @@ namespace {
 // selection and then inserts the text (see ReplaceSelectionInPlace).
 constexpr DWORD FreshLinesFrom = 65536;
 
-// True when a block of the bytes can be had now: a replacement that must
-// grow the control's buffer asks first.
-bool RoomFor(std::size_t bytes) {
-  void* block = VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-  if (!block) return false;
-  VirtualFree(block, 0, MEM_RELEASE);
-  return true;
-}
-
 // EM_REPLACESEL of the selection as one undoable step. Wine's edit control
 // keeps its lines as a linked list and, replacing many lines with lines of
 // other lengths in one pass, inserts the new entries among the old ones it
@@ -39,12 +30,15 @@ bool RoomFor(std::size_t bytes) {
 // gets the single replacement.
 void ReplaceSelectionInPlace(HWND editor, const char16_t* text) {
   DWORD start = 0, end = 0;
-  SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  std::size_t inserted = std::char_traits<char16_t>::length(text);
-  std::size_t length = static_cast<std::size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0));
-  std::size_t kept = length - (end - start);
-  if (end < start || end - start < FreshLinesFrom || !RunningOnWine() ||
-      (inserted > end - start && !RoomFor((kept + inserted + 1) * sizeof(char16_t)))) {
+  GetEditorSelection(start, end);
+  std::size_t inserted = 0, kept = 0;
+  bool deleteFirst = end - start >= FreshLinesFrom && RunningOnWine();
+  if (deleteFirst) {
+    inserted = std::char_traits<char16_t>::length(text);
+    kept = static_cast<std::size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0)) - (end - start);
+    deleteFirst = inserted <= end - start || CanAllocate((kept + inserted + 1) * sizeof(char16_t));
+  }
+  if (!deleteFirst) {
     SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
     return;
   }
