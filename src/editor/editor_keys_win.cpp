@@ -18,27 +18,21 @@ LRESULT Previous(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcW(PreviousEditorProc, window, message, wParam, lParam);
 }
 
-// Deletes start..end of the text as one undoable step.
-void DeleteRange(DWORD start, DWORD end) { ReplaceRange(start, end, std::u16string()); }
-
 // Ctrl+Backspace and Ctrl+Delete: a selection goes as a whole; otherwise the
 // word rules say how far the deletion reaches from the caret.
 void DeleteWord(bool left) {
   DWORD start = 0;
   DWORD end = 0;
   GetEditorSelection(start, end);
-  if (start != end) {
-    ReplaceSelectionText(std::u16string());
-    return;
-  }
+  if (start != end) return ReplaceTyped(start, end, std::u16string());
   std::u16string text;
   if (!GetEditorText(text)) return ReportOutOfMemory();
   if (left) {
     std::size_t k = WordLeftStart(text, start);
-    if (k < start) DeleteRange(static_cast<DWORD>(k), start);
+    if (k < start) ReplaceTyped(static_cast<DWORD>(k), start, std::u16string());
   } else {
     std::size_t k = WordRightEnd(text, start);
-    if (k > start) DeleteRange(start, static_cast<DWORD>(k));
+    if (k > start) ReplaceTyped(start, static_cast<DWORD>(k), std::u16string());
   }
 }
 
@@ -58,8 +52,38 @@ void OverwriteChar(wchar_t character) {
     if (lineStart >= 0 && length >= 0) lineEnd = static_cast<std::size_t>(lineStart + length);
   }
   TTypedRange range = OverwrittenRange(start, end, lineEnd);
-  if (range.From == start && range.To == end) ReplaceSelectionText(unit);
-  else ReplaceRange(static_cast<DWORD>(range.From), static_cast<DWORD>(range.To), unit);
+  ReplaceTyped(static_cast<DWORD>(range.From), static_cast<DWORD>(range.To), unit);
+}
+
+// Whether a key or clipboard message on its way to the control will change
+// the text: then it starts a new undo step when a command or an undo closed
+// the last one. Keys that change nothing (Backspace at the start, a paste
+// with nothing to paste) leave the command's step for the next undo.
+enum TEdit { CharEdit, DeleteKeyEdit, PasteEdit, CutEdit };
+
+bool ChangesText(HWND window, TEdit edit, WPARAM code = 0) {
+  DWORD start = 0;
+  DWORD end = 0;
+  GetEditorSelection(start, end);
+  bool selection = start != end;
+  switch (edit) {
+    case CharEdit:
+      if (code == 0x16) return ChangesText(window, PasteEdit);
+      if (code == 0x18) return selection;
+      if (code == 8) return selection || start > 0;
+      return code >= 32 || code == '\t' || code == '\r';
+    case DeleteKeyEdit:
+      return selection || start < static_cast<DWORD>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+    case PasteEdit:
+      return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
+    case CutEdit:
+      return selection;
+  }
+  return false;
+}
+
+void BeforeEdit(HWND window, TEdit edit, WPARAM code = 0) {
+  if (ChangesText(window, edit, code)) BeginTypedEdit();
 }
 
 bool IsNavigationKey(WPARAM key) {
@@ -82,11 +106,15 @@ LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam) {
       ScheduleMarkRepaint(window);
       return 0;
     case VK_DELETE:
-      if (!ctrl) break;
+      if (!ctrl) {
+        BeforeEdit(window, shift ? CutEdit : DeleteKeyEdit);
+        break;
+      }
       DeleteWord(false);
       ScheduleMarkRepaint(window);
       return 0;
     case VK_INSERT:
+      if (shift && !ctrl) BeforeEdit(window, PasteEdit);
       if (shift || ctrl) break;
       InsertMode = !InsertMode;
       UpdateCaretShape();
@@ -117,7 +145,9 @@ LRESULT OnChar(HWND window, WPARAM code, LPARAM lParam) {
     ScheduleMarkRepaint(window);
     return 0;
   }
+  BeforeEdit(window, CharEdit, code);
   LRESULT result = Previous(window, WM_CHAR, code, lParam);
+  if (code == 0x1A) CloseUndoStep();  // Ctrl+Z, should the control see it
   ScheduleMarkRepaint(window);
   return result;
 }
@@ -159,7 +189,10 @@ LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SETTEXT: case WM_SETFONT: case EM_SETSEL: case EM_REPLACESEL:
     case WM_HSCROLL: case WM_VSCROLL: case WM_MOUSEWHEEL:
     case WM_CUT: case WM_PASTE: case WM_CLEAR: case WM_UNDO: case EM_UNDO: {
+      if (message == WM_PASTE) BeforeEdit(window, PasteEdit);
+      else if (message == WM_CUT || message == WM_CLEAR) BeforeEdit(window, CutEdit);
       LRESULT result = Previous(window, message, wParam, lParam);
+      if (message == WM_UNDO || message == EM_UNDO) CloseUndoStep();
       ScheduleMarkRepaint(window);
       RequestStatusLine();
       return result;

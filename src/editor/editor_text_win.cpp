@@ -10,6 +10,16 @@
 
 namespace {
 
+// The control merges an insertion that starts where the last insertion ended
+// (or where the last undo put text back) into the same undo record, and a
+// deletion beside the last one likewise. Typing relies on that: a typed word
+// is one step. Commands must not be merged with what came before or after
+// them, so a command's write empties the control's undo record first, and
+// leaves this set so that the next edit from the keyboard or the clipboard
+// starts a record of its own too. An undo sets it as well: what is typed
+// after an undo never joins the text the undo put back.
+bool UndoStepClosed = false;
+
 // From this many units on, a replacement under Wine first deletes the
 // selection and then inserts the text (see ReplaceSelectionInPlace).
 constexpr DWORD FreshLinesFrom = 65536;
@@ -53,16 +63,23 @@ void ReplaceSelectionInPlace(HWND editor, const char16_t* text) {
   }
 }
 
+// How a write joins the control's undo history.
+enum TUndoStep : bool { TypedStep, CommandStep };
+
 // The one redraw bracket every write goes through: optionally select
 // start..end first, replace the selection as one undoable step, then
-// optionally select again and scroll the caret into view. The editor is
-// invalidated without erasing, so the buffered paint of the marks does not
-// flicker.
-void WriteEditor(const DWORD* range, const char16_t* text, const DWORD* after, bool scroll) {
+// optionally select again and scroll the caret into view. A command's write
+// is an undo step of its own; a typed one (overwrite mode, word deletion)
+// keeps the control's grouping. The editor is invalidated without erasing,
+// so the buffered paint of the marks does not flicker.
+void WriteEditor(const DWORD* range, const char16_t* text, const DWORD* after, bool scroll, TUndoStep step) {
   HWND editor = Editor;
   SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
   if (range) SendMessageW(editor, EM_SETSEL, range[0], range[1]);
+  if (step == CommandStep) SendMessageW(editor, EM_EMPTYUNDOBUFFER, 0, 0);
+  else BeginTypedEdit();
   ReplaceSelectionInPlace(editor, text);
+  if (step == CommandStep) UndoStepClosed = true;
   if (after) SendMessageW(editor, EM_SETSEL, after[0], after[1]);
   if (scroll) SendMessageW(editor, EM_SCROLLCARET, 0, 0);
   SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
@@ -71,23 +88,38 @@ void WriteEditor(const DWORD* range, const char16_t* text, const DWORD* after, b
 
 }  // namespace
 
-void ReplaceSelectionText(const std::u16string& text) { WriteEditor(nullptr, text.c_str(), nullptr, false); }
+void BeginTypedEdit() {
+  if (!UndoStepClosed) return;
+  SendMessageW(Editor, EM_EMPTYUNDOBUFFER, 0, 0);
+  UndoStepClosed = false;
+}
+
+void CloseUndoStep() { UndoStepClosed = true; }
+
+void ReplaceTyped(DWORD start, DWORD end, const std::u16string& text) {
+  DWORD range[2] = {start, end};
+  WriteEditor(range, text.c_str(), nullptr, false, TypedStep);
+}
+
+void ReplaceSelectionText(const std::u16string& text) {
+  WriteEditor(nullptr, text.c_str(), nullptr, false, CommandStep);
+}
 
 void ReplaceRange(DWORD start, DWORD end, const std::u16string& text) {
   DWORD range[2] = {start, end};
-  WriteEditor(range, text.c_str(), nullptr, false);
+  WriteEditor(range, text.c_str(), nullptr, false, CommandStep);
 }
 
 void ReplaceRangeAndSelect(DWORD start, DWORD end, const std::u16string& text, DWORD selStart, DWORD selEnd,
                            bool scroll) {
   DWORD range[2] = {start, end};
   DWORD after[2] = {selStart, selEnd};
-  WriteEditor(range, text.c_str(), after, scroll);
+  WriteEditor(range, text.c_str(), after, scroll, CommandStep);
 }
 
 void ReplaceWholeText(const char16_t* text) {
   DWORD range[2] = {0, static_cast<DWORD>(-1)};
-  WriteEditor(range, text, nullptr, false);
+  WriteEditor(range, text, nullptr, false, CommandStep);
 }
 
 bool GetEditorText(std::u16string& text) {

@@ -22,6 +22,10 @@ void CreateEditor(HWND mainWindow);
 // could not take the text (after the out-of-memory message).
 bool RecreateEditor(bool wrap);
 
+// The writes of commands. Each is one undo step of its own: one undo right
+// after it gives back exactly the text from before, whatever came before it,
+// and a second undo brings the result back.
+
 // Replaces the selection (inserts at the caret when it is empty) as one
 // undoable step with redrawing suspended; the caret ends after the text.
 void ReplaceSelectionText(const std::u16string& text);
