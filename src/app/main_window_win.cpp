@@ -190,6 +190,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (PdfExportRunning()) DeferUntilExportEnds(WM_CLOSE, 0);
       else if (ConfirmDiscardChanges(MainWindow)) DestroyWindow(window);
       return 0;
+    // Windows shuts down or the user logs off: the same question as closing.
+    // Abbrechen, or a save that did not go through, keeps the session from
+    // ending with unsaved text.
+    case WM_QUERYENDSESSION: return ConfirmDiscardChanges(window) ? TRUE : FALSE;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
     case WM_KEYUP:
     case WM_HSCROLL:

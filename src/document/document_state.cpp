@@ -49,4 +49,7 @@ void ApplyEncodingToggle(TDocumentState& state) {
   state.EncodingSource = ChosenByUser;
 }
 
-void ApplyEdited(TDocumentState& state) { state.Modified = true; }
+void ApplyEdited(TDocumentState& state) {
+  state.Modified = true;
+  ++state.Edits;
+}

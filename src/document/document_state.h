@@ -19,6 +19,7 @@ struct TDocumentState {
   TEncodingSource EncodingSource = Detected;
   bool Modified = false;
   bool WriteProtected = false;
+  std::uint64_t Edits = 0;  // changes of the text so far, counted by ApplyEdited
 };
 
 extern TDocumentState DocumentState;
@@ -47,7 +48,7 @@ void ApplyNew(TDocumentState& state);
 // ANSI and UTF-8 swap, other encodings stay; from now on the user's choice
 // counts over the extension rule.
 void ApplyEncodingToggle(TDocumentState& state);
-// The text changed in the editor.
+// The text changed in the editor: modified, and one more edit counted.
 void ApplyEdited(TDocumentState& state);
 
 // FileName, or "Unbenannt" for an untitled document.

@@ -7,8 +7,8 @@
 #include <string_view>
 
 bool IsWriteProtected(const wchar_t* path);
-// Reads and shows the file; false (after a message) when it cannot be read or
-// is too large, and then nothing has changed.
+// Reads and shows the file and takes its name; false (after a message) when
+// it cannot be read or shown whole, and then nothing has changed.
 bool LoadDocument(HWND editor, const wchar_t* path);
 void OpenDocument(HWND owner, HWND editor);
 void OpenDosDocument(HWND owner, HWND editor);

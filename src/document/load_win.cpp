@@ -56,33 +56,47 @@ bool ReadWholeFile(const wchar_t* path, DWORD attributes, std::string& bytes) {
   return ok;
 }
 
-// Puts the text into the editor; false after a message when it does not fit.
-// A control that had no room for it has said so already (EN_ERRSPACE) and
-// kept its text.
+// Puts the text into the editor; false after a message unless the control
+// holds exactly that text afterwards. Wine's control answers TRUE when it had
+// no room and keeps its old text (it has said so: EN_ERRSPACE); then nothing
+// has changed. Should a control have dropped its old text without taking the
+// new one, the document becomes untitled and modified: what it shows can no
+// longer be saved over either file without the user choosing a name.
 bool ShowText(HWND editor, const wchar_t* path, const std::u16string& text) {
   unsigned errSpaces = ErrSpaceCount();
-  if (text.size() > EditorTextLimit || !SetWindowTextW(editor, AsWide(text.c_str()))) {
-    if (ErrSpaceCount() == errSpaces) ReportFileProblem(TooLargeText, path, L"");
-    return false;
+  LRESULT before = SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0);
+  bool set = text.size() <= EditorTextLimit && SetWindowTextW(editor, AsWide(text.c_str()));
+  LRESULT now = SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0);
+  if (set && ErrSpaceCount() == errSpaces && static_cast<std::size_t>(now) == text.size()) return true;
+  if (ErrSpaceCount() == errSpaces) ReportFileProblem(TooLargeText, path, L"");
+  if (now != before) {
+    DocumentState.FileName.clear();
+    ApplyEdited(DocumentState);
+    UpdateTitle();
+    UpdateStatusLine();
   }
-  return true;
-}
-
-// The state after a load, the control's own flag cleared with it.
-void AdoptLoaded(HWND editor, const wchar_t* path, const TDecodedDocument& doc, bool dos) {
-  if (dos) ApplyDosLoaded(DocumentState, doc, IsWriteProtected(path));
-  else ApplyLoaded(DocumentState, doc, IsWriteProtected(path));
-  SendMessageW(editor, EM_SETMODIFY, FALSE, 0);
+  return false;
 }
 
 void WarnIfCut(const wchar_t* path, const TDecodedDocument& doc) {
   if (doc.CutAtZero) ReportFileProblem(ZeroBytesHeadline, path, AsWide(ZeroBytesDetail), MB_ICONWARNING);
 }
 
-void OpenLoaded(const wchar_t* path) {
+// Takes the shown text as the document: its state, name, title and status
+// line, the control's own flag cleared. Only then the warning about a text
+// cut at a zero byte, and last the .LOG stamp, posted: whatever the warning's
+// box dispatches, the stamp is an edit of the adopted document and leaves it
+// modified.
+void AdoptLoaded(HWND editor, const wchar_t* path, const TDecodedDocument& doc, bool dos) {
+  if (dos) ApplyDosLoaded(DocumentState, doc, IsWriteProtected(path));
+  else ApplyLoaded(DocumentState, doc, IsWriteProtected(path));
+  SendMessageW(editor, EM_SETMODIFY, FALSE, 0);
   ApplyNamed(DocumentState, AsUtf16(path));
+  SetDarkMode(dos || doc.Encoding == Dos437 || DarkMode);
   UpdateTitle();
   UpdateStatusLine();
+  WarnIfCut(path, doc);
+  if (!dos && StartsWithLogMarker(doc.Text)) PostMessageW(MainWindow, WM_COMMAND, CmdDateTime, 1);
 }
 
 }  // namespace
@@ -100,20 +114,13 @@ bool LoadDocument(HWND editor, const wchar_t* path) {
   }
   if (!ShowText(editor, path, doc.Text)) return false;
   AdoptLoaded(editor, path, doc, false);
-  UpdateStatusLine();
-  UpdateTitle();
-  // Posted, so it runs after the caller has taken the name.
-  if (StartsWithLogMarker(doc.Text)) PostMessageW(MainWindow, WM_COMMAND, CmdDateTime, 1);
-  SetDarkMode(doc.Encoding == Dos437 || DarkMode);
-  WarnIfCut(path, doc);
   return true;
 }
 
 void OpenDocument(HWND owner, HWND editor) {
   const std::wstring chosen = AskFileName(owner, false, AsWide(OpenFilter), nullptr);
   if (chosen.empty()) return;
-  const wchar_t* name = chosen.c_str();
-  if (LoadDocument(editor, name)) OpenLoaded(name);
+  LoadDocument(editor, chosen.c_str());
 }
 
 void OpenDosDocument(HWND owner, HWND editor) {
@@ -126,16 +133,11 @@ void OpenDosDocument(HWND owner, HWND editor) {
   bool decoded = DecodeDosDocument(bytes.data(), bytes.size(), doc);
   std::string().swap(bytes);
   if (!decoded) return ReportOutOfMemory();
-  if (!ShowText(editor, name, doc.Text)) return;
-  AdoptLoaded(editor, name, doc, true);
-  SetDarkMode(true);
-  OpenLoaded(name);
-  WarnIfCut(name, doc);
+  if (ShowText(editor, name, doc.Text)) AdoptLoaded(editor, name, doc, true);
 }
 
 void OpenDocumentByName(const wchar_t* path, HWND editor) {
   // A name from the command line may be relative; the document keeps the full
   // path, so that a later change of the current folder does not move it.
-  const std::wstring full = FullPath(path);
-  if (LoadDocument(editor, full.c_str())) OpenLoaded(full.c_str());
+  LoadDocument(editor, FullPath(path).c_str());
 }

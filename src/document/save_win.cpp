@@ -112,17 +112,33 @@ bool WriteOrReport(const wchar_t* path, const std::string& bytes) {
   return false;
 }
 
-// The state after a successful write under path.
-void Written(HWND editor, const wchar_t* path, TextEncoding encoding, bool hasBom) {
+// The state after a successful write under path of the text as it stood
+// after `edits` changes; should it have changed since, it stays modified.
+void Written(HWND editor, const wchar_t* path, TextEncoding encoding, bool hasBom, std::uint64_t edits) {
   ApplyWritten(DocumentState, encoding, hasBom, IsWriteProtected(path));
   SendMessageW(editor, EM_SETMODIFY, FALSE, 0);
+  if (DocumentState.Edits != edits) ApplyEdited(DocumentState);
   UpdateTitle();
   UpdateStatusLine();
+}
+
+// A question's box dispatches messages while it waits, and the modeless
+// replace dialog can change the text meanwhile: after a question the text is
+// read again when it changed, so that what is written is the text as it
+// stands. False (after the message) when the memory for it cannot be had.
+bool ReadAgainIfEdited(std::u16string& text, std::uint64_t& edits) {
+  if (DocumentState.Edits == edits) return true;
+  edits = DocumentState.Edits;
+  std::u16string().swap(text);
+  if (GetEditorText(text)) return true;
+  ReportOutOfMemory();
+  return false;
 }
 
 }  // namespace
 
 bool WriteDocument(HWND editor, const wchar_t* path) {
+  std::uint64_t edits = DocumentState.Edits;
   std::u16string text;
   if (!GetEditorText(text)) {
     ReportOutOfMemory();
@@ -130,9 +146,11 @@ bool WriteDocument(HWND editor, const wchar_t* path) {
   }
   std::u16string_view name = AsUtf16(path);
   bool utf8 = SaveStartsAsUtf8(DocumentState.Encoding, DocumentState.EncodingSource, name);
-  if (!utf8 && NeedsUnicode(text) &&
-      MessageBoxW(MainWindow, AsWide(UnicodePromptText), AsWide(UnicodePromptCaption), MB_YESNO | MB_ICONQUESTION) == IDYES)
-    utf8 = true;
+  if (!utf8 && NeedsUnicode(text)) {
+    utf8 = MessageBoxW(MainWindow, AsWide(UnicodePromptText), AsWide(UnicodePromptCaption), MB_YESNO | MB_ICONQUESTION) ==
+           IDYES;
+    if (!ReadAgainIfEdited(text, edits)) return false;
+  }
   BeginWork();
   std::string bytes;
   bool encoded = EncodeForSave(text, utf8, name, bytes);
@@ -142,7 +160,7 @@ bool WriteDocument(HWND editor, const wchar_t* path) {
     return false;
   }
   if (!WriteOrReport(path, bytes)) return false;
-  Written(editor, path, utf8 ? Utf8 : Ansi, SaveWritesBom(utf8, name));
+  Written(editor, path, utf8 ? Utf8 : Ansi, SaveWritesBom(utf8, name), edits);
   return true;
 }
 
@@ -167,16 +185,24 @@ void SaveDosDocument(HWND owner, HWND editor) {
   const std::wstring chosen = AskFileName(owner, true, AsWide(DosFilter), AsWide(DosSaveTitle));
   if (chosen.empty()) return;
   const wchar_t* name = chosen.c_str();
+  std::uint64_t edits = DocumentState.Edits;
   bool replaced = false;
   std::u16string text;
   std::string bytes;
   if (!GetEditorText(text) || !EncodeDos437(text, bytes, replaced)) return ReportOutOfMemory();
   std::u16string().swap(text);
-  if (replaced && MessageBoxW(MainWindow, AsWide(DosSavePromptText), AsWide(ZibCaption), MB_YESNO | MB_ICONWARNING) != IDYES)
-    return;
+  if (replaced) {
+    if (MessageBoxW(MainWindow, AsWide(DosSavePromptText), AsWide(ZibCaption), MB_YESNO | MB_ICONWARNING) != IDYES) return;
+    if (DocumentState.Edits != edits) {
+      std::string().swap(bytes);
+      if (!ReadAgainIfEdited(text, edits)) return;
+      if (!EncodeDos437(text, bytes, replaced)) return ReportOutOfMemory();
+      std::u16string().swap(text);
+    }
+  }
   if (!WriteOrReport(name, bytes)) return;
   ApplyNamed(DocumentState, AsUtf16(name));
-  Written(editor, name, Dos437, false);
+  Written(editor, name, Dos437, false, edits);
 }
 
 // Beside the saving it offers: Yes saves, and only a save that went through

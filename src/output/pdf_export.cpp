@@ -67,7 +67,7 @@ TPdfJob PdfJob(std::u16string_view doc, std::u16string_view cpdf, std::u16string
   job.Cpdf = cpdf;
   job.Writer = writer;
   job.Doc = doc;
-  job.Txt = ChangeExtension(doc, u"utf8");
+  job.Txt = TempUtf8Name(doc, 0);
   job.Pdf = ChangeExtension(doc, u"pdf");
   job.Name = FileNamePart(doc);
   job.Folder = FolderOf(doc);
@@ -117,6 +117,13 @@ bool TempUtf8Bytes(std::u16string_view text, std::string& bytes) {
   bytes.assign(Utf8Bom);
   bytes += encoded;
   return true;
+}
+
+std::u16string TempUtf8Name(std::u16string_view doc, int attempt) {
+  if (attempt == 0) return ChangeExtension(doc, u"utf8");
+  std::u16string extension;
+  for (char c : std::to_string(attempt)) extension += static_cast<char16_t>(c);
+  return ChangeExtension(doc, extension + u".utf8");
 }
 
 bool IsTempUtf8Name(std::u16string_view path) { return ContainsNoCase(path, u".utf8").has_value(); }

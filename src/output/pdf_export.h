@@ -35,7 +35,8 @@ struct TPdfJob {
   std::u16string Cpdf;    // CpdfPath
   std::u16string Writer;  // SwriterPath
   std::u16string Doc;     // the document's full file name
-  std::u16string Txt;     // the temporary UTF-8 copy beside it
+  std::u16string Txt;     // the temporary UTF-8 copy beside it (TempUtf8Name's first name
+                          // until the export has created the copy under a free one)
   std::u16string Pdf;     // the PDF beside it
   std::u16string Name;    // the display name stamped on the pages
   std::u16string Folder;  // the document's folder: the converters' working folder
@@ -62,6 +63,16 @@ std::u16string PdfFailureMessage(std::u16string_view doc);
 // The bytes of the temporary copy: the UTF-8 mark, then the text in UTF-8;
 // false when the memory for them cannot be had.
 bool TempUtf8Bytes(std::u16string_view text, std::string& bytes);
+
+// How many names beside the document the temporary copy may take.
+constexpr int TempUtf8Names = 16;
+
+// The temporary copy's name for the attempt 0 .. TempUtf8Names - 1: the
+// document's name with "utf8" for its extension, then with "1.utf8",
+// "2.utf8" and so on. The copy is created only under a name no file has,
+// so neither the document (notes.utf8) nor a file of the user's beside it
+// (brief.utf8 beside brief.txt) is ever written over.
+std::u16string TempUtf8Name(std::u16string_view doc, int attempt);
 
 // Whether a temporary file may be deleted: only a name containing ".utf8".
 bool IsTempUtf8Name(std::u16string_view path);

@@ -47,21 +47,32 @@ void FindCpdf() {
   }
 }
 
-// The temporary copy of the editor's text: UTF-8 with its mark. Returns
-// ERROR_SUCCESS, ERROR_NOT_ENOUGH_MEMORY with no file written when the memory
-// for the copy cannot be had, or the system's error when the file cannot be
-// written (a partly written copy is removed again).
-DWORD WriteTempUtf8(const std::u16string& path) {
+// The temporary copy of the editor's text: UTF-8 with its mark, created
+// under the first of the job's names that no file has (CREATE_NEW), which
+// then becomes job.Txt. Returns ERROR_SUCCESS, ERROR_NOT_ENOUGH_MEMORY with
+// no file written when the memory for the copy cannot be had, or the
+// system's error (with job.Txt the name last tried) when no copy could be
+// written; a partly written copy is removed again.
+DWORD WriteTempUtf8(TPdfJob& job) {
   std::string bytes;
   {
     std::u16string text;
     if (!GetEditorText(text) || !TempUtf8Bytes(text, bytes)) return ERROR_NOT_ENOUGH_MEMORY;
   }
-  const std::wstring name = FileApiPath(AsWide(path.c_str()));
-  HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  HANDLE file = INVALID_HANDLE_VALUE;
+  DWORD error = ERROR_FILE_EXISTS;
+  std::wstring name;
+  for (int attempt = 0; attempt < TempUtf8Names; ++attempt) {
+    job.Txt = TempUtf8Name(job.Doc, attempt);
+    name = FileApiPath(AsWide(job.Txt.c_str()));
+    file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) break;
+    error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+  }
+  if (file == INVALID_HANDLE_VALUE) return error;
   DWORD written = 0;
-  DWORD error = ERROR_SUCCESS;
+  error = ERROR_SUCCESS;
   if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) error = GetLastError();
   else if (written != bytes.size()) error = ERROR_DISK_FULL;
   CloseHandle(file);
@@ -69,8 +80,9 @@ DWORD WriteTempUtf8(const std::u16string& path) {
   return error;
 }
 
+// Removes the copy this export created (job.Txt after WriteTempUtf8).
 void DeleteTempUtf8(const std::u16string& path) {
-  if (IsTempUtf8Name(path) && FileExists(AsWide(path.c_str()))) DeleteFileW(FileApiPath(AsWide(path.c_str())).c_str());
+  if (IsTempUtf8Name(path)) DeleteFileW(FileApiPath(AsWide(path.c_str())).c_str());
 }
 
 // Every pass runs in the document's folder, where LibreOffice writes its PDF.
@@ -167,7 +179,7 @@ bool CpdfExport(HWND owner) {
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   TPdfJob job = PdfJob(DocumentState.FileName, FromWide(CpdfPath), FromWide(SwriterPath),
                        DocumentState.Encoding == Dos437);
-  DWORD error = WriteTempUtf8(job.Txt);
+  DWORD error = WriteTempUtf8(job);
   if (error == ERROR_NOT_ENOUGH_MEMORY) {
     ReportOutOfMemory();
     return false;

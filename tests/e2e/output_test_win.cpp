@@ -588,21 +588,59 @@ TEST_CASE("PDF export: a UTF-8 copy that cannot be written says why, and no conv
   TConverters converters;
   const std::wstring doc = converters.Root + L"\\Texte\\brief.txt";
   REQUIRE(WriteFileBytes(doc, "Brief\r\n"));
-  TPdfJob job = converters.Job(doc, false);
-  // A folder under the copy's name: the file cannot be created.
-  REQUIRE(CreateDirectoryW(ToWide(job.Txt).c_str(), nullptr));
+  // Folders under every name the copy may take: no copy can be created.
+  for (int i = 0; i < TempUtf8Names; ++i) REQUIRE(CreateDirectoryW(ToWide(TempUtf8Name(U(doc), i)).c_str(), nullptr));
+  const std::wstring last = ToWide(TempUtf8Name(U(doc), TempUtf8Names - 1));
   TZib zib;
   REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
   REQUIRE(Keys(zib, L"Alt+P"));
   HWND box = WaitForMessageBox(zib, ToWide(ZibCaption));
   REQUIRE(box != nullptr);
-  CHECK(MessageText(box).starts_with(ToWide(CannotWriteText) + L"\r\n" + ToWide(job.Txt) + L"\r\n\r\n"));
+  CHECK(MessageText(box).starts_with(ToWide(CannotWriteText) + L"\r\n" + last + L"\r\n\r\n"));
   REQUIRE(PressButton(box, IDOK));
   REQUIRE(WaitForWindowGone(box));
   CHECK(converters.CpdfCalls() == std::vector<std::wstring>{converters.StartupTest()});
   CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
   CHECK(EditorText(zib) == L"Brief\r\n");
-  RemoveDirectoryW(ToWide(job.Txt).c_str());
+  for (int i = 0; i < TempUtf8Names; ++i) RemoveDirectoryW(ToWide(TempUtf8Name(U(doc), i)).c_str());
+}
+
+TEST_CASE("PDF export writes its copy under a free name: not over the document named .utf8, not over a file beside it") {
+  TConverters converters;
+  const std::u16string words = u"Notizen \u00FC\r\n";
+  const std::string text = EncodeUtf8(words);
+  const std::string own = "mein eigener Text\r\n";
+  struct {
+    const wchar_t* Doc;
+    const wchar_t* Beside;  // a file of the user's under the copy's first name
+  } cases[] = {{L"notes.utf8", nullptr}, {L"brief.txt", L"brief.utf8"}};
+  for (const auto& c : cases) {
+    CAPTURE(Narrow(c.Doc));
+    const std::wstring doc = converters.Root + L"\\Texte\\" + c.Doc;
+    REQUIRE(WriteFileBytes(doc, text));
+    const std::wstring beside = c.Beside ? converters.Root + L"\\Texte\\" + c.Beside : L"";
+    if (c.Beside) REQUIRE(WriteFileBytes(beside, own));
+    DeleteFileW((converters.CpdfFolder + L"\\calls.log").c_str());
+    TZib zib;
+    REQUIRE(StartZib(zib, L"\"" + doc + L"\""));
+    const std::wstring title = Title(zib);
+    TPdfJob job = converters.Job(doc, false);
+    job.Txt = TempUtf8Name(job.Doc, 1);
+    REQUIRE(Keys(zib, L"Alt+P"));
+    std::vector<std::wstring> want = {converters.StartupTest(), Line(TypesetPass, job), Line(PageNumberPass, job),
+                                      Line(DatePass, job), Line(FileNamePass, job)};
+    if (converters.OwnsPdfAssociation) want.push_back(converters.OpenCall(job));
+    CHECK(CallsBecome(want, [&] { return converters.CpdfCalls(); }));
+    CHECK(WaitUntil([&] { return IsWindowVisible(Editor(zib)); }, 15000));
+    std::string bytes;
+    CHECK((ReadFileBytes(doc, bytes) && bytes == text));
+    if (c.Beside) CHECK((ReadFileBytes(beside, bytes) && bytes == own));
+    CHECK((ReadFileBytes(converters.CpdfFolder + L"\\typeset-input.bin", bytes) && bytes == TempUtf8Bytes(words)));
+    CHECK(WaitUntil([&] { return !Exists(job.Txt); }, 5000));
+    CHECK(Title(zib) == title);
+    DeleteFileW(ToWide(job.Pdf).c_str());
+    if (c.Beside) DeleteFileW(beside.c_str());
+  }
 }
 
 TEST_CASE("PDF export: Beenden while a converter runs still ends the program") {

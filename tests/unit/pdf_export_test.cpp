@@ -13,6 +13,11 @@ TEST_CASE("PDF export paths come from the document's name") {
 
   TPdfJob job = PdfJob(u"C:\\Texte\\brief.txt", u"C:\\cpdf.exe", u"C:\\LO\\swriter.exe", false);
   CHECK(job.Txt == u"C:\\Texte\\brief.utf8");
+  // Further names for the copy when that one is taken (by the document itself, say).
+  CHECK(TempUtf8Name(u"C:\\Texte\\notes.utf8", 0) == u"C:\\Texte\\notes.utf8");
+  CHECK(TempUtf8Name(u"C:\\Texte\\notes.utf8", 1) == u"C:\\Texte\\notes.1.utf8");
+  CHECK(TempUtf8Name(u"C:\\Texte.alt\\brief", 15) == u"C:\\Texte.alt\\brief.15.utf8");
+  for (int i = 0; i < TempUtf8Names; ++i) CHECK(IsTempUtf8Name(TempUtf8Name(u"C:\\brief.txt", i)));
   CHECK(job.Pdf == u"C:\\Texte\\brief.pdf");
   CHECK(job.Name == u"brief.txt");  // the display name keeps its extension
   CHECK(job.Folder == u"C:\\Texte");  // where the converters run
