@@ -65,11 +65,15 @@ bool ReadWholeFile(const wchar_t* path, DWORD attributes, std::string& bytes) {
 bool ShowText(HWND editor, const wchar_t* path, const std::u16string& text) {
   unsigned errSpaces = ErrSpaceCount();
   LRESULT before = SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0);
+  DWORD start = 0, end = 0;
+  GetEditorSelection(start, end);
   bool set = text.size() <= EditorTextLimit && SetWindowTextW(editor, AsWide(text.c_str()));
   LRESULT now = SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0);
   if (set && ErrSpaceCount() == errSpaces && static_cast<std::size_t>(now) == text.size()) return true;
   if (ErrSpaceCount() == errSpaces) ReportFileProblem(TooLargeText, path, L"");
-  if (now != before) {
+  if (now == before) {
+    SendMessageW(editor, EM_SETSEL, start, end);
+  } else {
     DocumentState.FileName.clear();
     ApplyEdited(DocumentState);
     UpdateTitle();

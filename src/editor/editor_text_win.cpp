@@ -20,51 +20,74 @@ namespace {
 // after an undo never joins the text the undo put back.
 bool UndoStepClosed = false;
 
-// From this many units on, a replacement under Wine first deletes the
-// selection and then inserts the text (see ReplaceSelectionInPlace).
+// From this many units removed on, a replacement under Wine first deletes
+// the selection and then inserts the text (see ReplaceSelectionInPlace).
 constexpr DWORD FreshLinesFrom = 65536;
 
-// EM_REPLACESEL of the selection as one undoable step. Wine's edit control
-// keeps its lines as a linked list and, replacing many lines with lines of
-// other lengths in one pass, inserts the new entries among the old ones it
-// frees: the list ends up scattered over the heap, and every later walk
-// through it (each paint, key and line request) grows slower with each
-// whole-text command. Deleting first frees the old entries in order, and the
-// insertion then builds a fresh list. The control merges an insertion at the
-// place of the deletion before it into the same undo step, so one undo still
-// restores the old text. An insertion longer than the deletion grows the
-// buffer, which can fail after the deletion is done: that goes the single
-// way unless the memory for the grown buffer is there, and should the
-// insertion fail all the same, the undo brings the deleted text back at
-// once. Windows' own control keeps its line starts in an array and always
-// gets the single replacement.
-void ReplaceSelectionInPlace(HWND editor, const char16_t* text) {
+// How a write joins the control's undo history.
+enum TUndoStep : bool { TypedStep, CommandStep };
+
+// Whether the control has the memory to replace `removed` units of its text
+// by `inserted`, `kept` units staying. While it replaces, the control holds
+// the removed text twice more (a copy of its own and its undo record; Wine's
+// control writes through a null pointer when the undo record cannot grow),
+// and a text that grows takes a new buffer of the new size beside the old
+// one. All of it is asked for at once, in blocks of those sizes.
+bool ControlHasRoom(std::size_t removed, std::size_t inserted, std::size_t kept) {
+  constexpr std::size_t Slack = 64;  // the control rounds its blocks up
+  std::size_t copy = removed == 0 ? 0 : (removed + 1) * sizeof(char16_t) + Slack;
+  std::size_t grown = inserted <= removed ? 0 : (kept + inserted + 1) * sizeof(char16_t) + Slack;
+  return CanAllocateAll({copy, copy, grown});
+}
+
+// EM_REPLACESEL of the selection as one undoable step, or nothing but the
+// out-of-memory message when the control has no room for it (then the undo
+// record is as it was, too, and the answer is false).
+//
+// Wine's edit control keeps its lines as a linked list and, replacing many
+// lines with lines of other lengths in one pass, inserts the new entries
+// among the old ones it frees: the list ends up scattered over the heap, and
+// every later walk through it (each paint, key and line request) grows
+// slower with each whole-text command. Deleting first frees the old entries
+// in order, and the insertion then builds a fresh list. The control merges
+// an insertion at the place of the deletion before it into the same undo
+// step, so one undo still restores the old text. Should the insertion fail
+// all the same, the undo brings the deleted text back at once; it is sent
+// only when the deletion is known to have happened. Windows' own control
+// keeps its line starts in an array and always gets the single replacement.
+bool ReplaceSelectionInPlace(HWND editor, const char16_t* text, TUndoStep step) {
   DWORD start = 0, end = 0;
   GetEditorSelection(start, end);
-  std::size_t inserted = 0, kept = 0;
-  bool deleteFirst = end - start >= FreshLinesFrom && RunningOnWine();
-  if (deleteFirst) {
-    inserted = std::char_traits<char16_t>::length(text);
-    kept = static_cast<std::size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0)) - (end - start);
-    deleteFirst = inserted <= end - start || CanAllocate((kept + inserted + 1) * sizeof(char16_t));
+  const std::size_t removed = end - start;
+  const std::size_t inserted = std::char_traits<char16_t>::length(text);
+  const std::size_t total = static_cast<std::size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0));
+  const std::size_t kept = total >= removed ? total - removed : 0;
+  if (!ControlHasRoom(removed, inserted, kept)) {
+    ReportOutOfMemory();
+    return false;
   }
-  if (!deleteFirst) {
+  if (step == CommandStep) SendMessageW(editor, EM_EMPTYUNDOBUFFER, 0, 0);
+  else BeginTypedEdit();
+  if (removed < FreshLinesFrom || !RunningOnWine()) {
     SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-    return;
+    return true;
   }
   unsigned errSpaces = ErrSpaceCount();
   SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L""));
-  if (inserted == 0) return;
+  if (static_cast<std::size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0)) != kept) {
+    // The deletion did not happen: nothing has changed.
+    if (ErrSpaceCount() == errSpaces) ReportOutOfMemory();
+    return true;
+  }
+  if (inserted == 0) return true;
   SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
   if (static_cast<std::size_t>(SendMessageW(editor, WM_GETTEXTLENGTH, 0, 0)) != kept + inserted) {
     SendMessageW(editor, EM_UNDO, 0, 0);
     // The control has said so already when its buffer could not grow.
     if (ErrSpaceCount() == errSpaces) ReportOutOfMemory();
   }
+  return true;
 }
-
-// How a write joins the control's undo history.
-enum TUndoStep : bool { TypedStep, CommandStep };
 
 // The one redraw bracket every write goes through: optionally select
 // start..end first, replace the selection as one undoable step, then
@@ -76,10 +99,7 @@ void WriteEditor(const DWORD* range, const char16_t* text, const DWORD* after, b
   HWND editor = Editor;
   SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
   if (range) SendMessageW(editor, EM_SETSEL, range[0], range[1]);
-  if (step == CommandStep) SendMessageW(editor, EM_EMPTYUNDOBUFFER, 0, 0);
-  else BeginTypedEdit();
-  ReplaceSelectionInPlace(editor, text);
-  if (step == CommandStep) UndoStepClosed = true;
+  if (ReplaceSelectionInPlace(editor, text, step) && step == CommandStep) UndoStepClosed = true;
   if (after) SendMessageW(editor, EM_SETSEL, after[0], after[1]);
   if (scroll) SendMessageW(editor, EM_SCROLLCARET, 0, 0);
   SendMessageW(editor, WM_SETREDRAW, TRUE, 0);

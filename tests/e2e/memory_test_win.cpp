@@ -111,8 +111,12 @@ void ExpectOutOfMemory(TZib& zib, const TState& before, const std::string& comma
   CHECK((EditorSelection(zib, s, e) && s == 0 && e == static_cast<DWORD>(before.Length)));
 }
 
-// Starts Zib on the large document and limits it; the document's path.
-std::wstring StartLimited(TZib& zib, const std::wstring& folder, std::string& bytes) {
+// Starts Zib on the large document and limits it to room for `copies`
+// copies of the text (by default one and a quarter: room for one copy of
+// the text, not for two); the document's path. `typed` is typed at the
+// start before the limit.
+std::wstring StartLimited(TZib& zib, const std::wstring& folder, std::string& bytes, double copies = 1.25,
+                          const std::wstring& typed = L"") {
   std::wstring path = folder + L"\\gross.txt";
   bytes = LargeDocument(StressLines());
   REQUIRE(WriteFileBytes(path, bytes));
@@ -120,9 +124,13 @@ std::wstring StartLimited(TZib& zib, const std::wstring& folder, std::string& by
   REQUIRE(StartZib(zib, L"\"" + path + L"\"", L"", 600000));
   REQUIRE(WaitUntil([&] { return EditorLength(zib, 120000) == static_cast<long>(bytes.size()); }, 600000));
   MESSAGE("loaded " << bytes.size() << " characters in " << (GetTickCount() - started) / 1000.0 << " s");
+  if (!typed.empty()) {
+    SelectInEditor(zib, 0, 0);
+    REQUIRE(Type(zib, typed));
+    REQUIRE(WaitUntil([&] { return EditorLength(zib, 120000) == static_cast<long>(bytes.size() + typed.size()); }));
+  }
   LimitMemory(folder);
-  // Room for one copy of the text and a half, not for two.
-  LeaveRoom(zib, bytes.size() * 2 * 5 / 4);
+  LeaveRoom(zib, static_cast<std::size_t>(static_cast<double>(bytes.size()) * 2 * copies));
   SelectInEditor(zib, 0, static_cast<DWORD>(-1));
   return path;
 }
@@ -209,4 +217,58 @@ TEST_CASE("memory: every whole-text command, printing, a load and a save give up
   std::string onDisk;
   REQUIRE(ReadFileBytes(path, onDisk));
   CHECK(onDisk == bytes);
+}
+
+TEST_CASE("memory: a whole-text command with room for one to five copies works whole or gives up, typing kept") {
+  // Between two and three copies the command's own copies fit, but not the
+  // two the edit control keeps of the text it replaces: the paths inside the
+  // control. The typed text before the command must survive every outcome.
+  std::wstring folder = StressFolder();
+  if (folder.empty()) return;
+  for (double copies : {1.5, 2.0, 2.5, 3.0, 5.0}) {
+    CAPTURE(copies);
+    TZib zib;
+    std::string bytes;
+    StartLimited(zib, folder, bytes, copies, L"x");
+    TState before = StateOf(zib);
+    REQUIRE(before.Start.substr(0, 4) == L"xzz ");
+    REQUIRE(PostCommand(zib, CmdUpperCase));
+    bool converted = false;
+    HWND box = nullptr;
+    REQUIRE(WaitUntil([&] {
+      box = WaitForMessageBox(zib, Caption, 200);
+      converted = EditorStart(zib).substr(0, 4) == L"XZZ ";
+      return box != nullptr || converted || !IsRunning(zib);
+    }, 180000));
+    REQUIRE_MESSAGE(IsRunning(zib), "Zib has ended");
+    if (box) {
+      MESSAGE("gave up with the message");
+      ExpectOutOfMemory(zib, before, "upper case");
+    } else {
+      MESSAGE("converted");
+      CHECK(EditorLength(zib, 120000) == before.Length);
+      CHECK(EditorStart(zib).substr(0, 14) == L"XZZ ZEILE 0000");
+    }
+    if (copies <= 1.5) CHECK(box != nullptr);
+    if (copies >= 5.0) CHECK(converted);
+  }
+}
+
+TEST_CASE("memory: a file that Zib can read but the edit control has no room for leaves the document as it was") {
+  // Room for two copies: the new text, a fifth longer, decodes, but the
+  // control cannot take it beside that copy. Name, text and state stay.
+  std::wstring folder = StressFolder();
+  if (folder.empty()) return;
+  TZib zib;
+  std::string bytes;
+  std::wstring path = StartLimited(zib, folder, bytes, 2.0);
+  TState before = StateOf(zib);
+  std::wstring other = folder + L"\\etwas-groesser.txt";
+  REQUIRE(WriteFileBytes(other, bytes + bytes.substr(0, bytes.size() / 5)));
+  REQUIRE(DropFiles(zib, {other}));
+  ExpectOutOfMemory(zib, before, "load");
+  REQUIRE(PostCommand(zib, CmdSave));
+  REQUIRE(WaitForInputHandled(zib, 120000));
+  std::string onDisk;
+  CHECK((ReadFileBytes(other, onDisk) && onDisk.size() == bytes.size() + bytes.size() / 5));
 }

@@ -108,3 +108,22 @@ TEST_CASE("the sort gives up at every one of its allocations") {
   }
   CHECK(failures > 0);
 }
+
+TEST_CASE("a buffer grown for a document is the size its check asked for, not the container's doubling") {
+  // Printing adds a line break to the text: the check and the block are
+  // one copy and two units, never two copies.
+  std::u16string text(100000, u'x');
+  text.shrink_to_fit();
+  REQUIRE(MakePrintable(text));
+  CHECK(text.size() == 100002);
+  CHECK(text.capacity() < 100064);
+  {
+    TLimit guard(1000);
+    CHECK(CanAllocateAll({1000, 1000, 0}));
+    CHECK_FALSE(CanAllocateAll({1000, 1001}));
+  }
+  std::vector<int> numbers(5000, 7);
+  REQUIRE(TryReserve(numbers, 5001));
+  CHECK(numbers.capacity() == 5001);
+  CHECK(numbers[4999] == 7);
+}
