@@ -81,6 +81,37 @@ void CreateStartMenuShortcut(const wchar_t* program) {
   CreateShellLink(program, L"", L"", 0, 0, L"", Literal(ProductName), Expanded(ShortcutPath).c_str());
 }
 
+// True when the file is gone, or can be deleted by this process (the
+// program file itself may be in use by this very run: only a lack of rights
+// counts against it).
+bool CanDelete(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    CloseHandle(file);
+    return true;
+  }
+  return GetLastError() != ERROR_ACCESS_DENIED;
+}
+
+bool DeleteIfThere(const std::wstring& path) {
+  return DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND;
+}
+
+// Starts the same run again with "runas", with the same argument; true when
+// it did. An elevated run that fails does not restart: it would fail the
+// same way, again and again. Nor does a restarted run that did not get full
+// rights (where "runas" cannot elevate): it carries a mark in its
+// environment, which an elevated start does not inherit, but such a run does.
+bool RestartElevated() {
+  std::wstring self = ProgramFilePath();
+  if (RunsElevated() || self.empty() || GetEnvironmentVariableW(RestartMark, nullptr, 0) != 0) return false;
+  std::wstring argument = CommandLineArg(1);
+  SetEnvironmentVariableW(RestartMark, L"1");
+  return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"runas", self.c_str(), argument.c_str(), nullptr,
+                                                 SW_SHOWNORMAL)) > 32;
+}
+
 }  // namespace
 
 bool CreateShellLink(const wchar_t* target, const wchar_t* arguments, const wchar_t* workingFolder,
@@ -129,15 +160,7 @@ int InstallProgram(bool silent) {
   std::wstring self = ProgramFilePath();
   if (self.empty() || !CopyFileW(self.c_str(), program.c_str(), FALSE)) {
     // As a rule for lack of administrator rights: the same run again, elevated.
-    // An elevated run that fails ends here; restarting it would fail the same
-    // way, again and again. So does a restarted run that did not get full
-    // rights (where "runas" cannot elevate): it carries a mark in its
-    // environment, which an elevated start does not inherit, but such a run does.
-    if (!RunsElevated() && !self.empty() && GetEnvironmentVariableW(RestartMark, nullptr, 0) == 0) {
-      std::wstring argument = CommandLineArg(1);
-      SetEnvironmentVariableW(RestartMark, L"1");
-      ShellExecuteW(nullptr, L"runas", self.c_str(), argument.c_str(), nullptr, SW_SHOWNORMAL);
-    }
+    RestartElevated();
     return 1;
   }
 
@@ -152,10 +175,17 @@ int RemoveProgram() {
   if (ShowIconMessage(nullptr, AsWide(RemovalPrompt), AsWide(RemovalCaption),
                       MB_YESNOCANCEL | MB_USERICON | MB_DEFBUTTON2, L"i") != IDYES)
     return 2;
-  DeleteFileW(Expanded(ShortcutPath).c_str());
+  bool complete = DeleteIfThere(Expanded(ShortcutPath));
   for (const TRegistryRemoval& removal : RemovalKeys())
-    RegDeleteKeyFor(RootKey(removal.Root), Literal(removal.Key), removal.WithSubkeys);
+    complete = RegDeleteKeyFor(RootKey(removal.Root), Literal(removal.Key), removal.WithSubkeys) && complete;
+  complete = CanDelete(Expanded(InstalledProgramPath)) && CanDelete(Expanded(ProgramFolderPath)) &&
+             CanDelete(Expanded(StartMenuFolderPath)) && complete;
+  // As a rule for lack of administrator rights: the same run again, elevated,
+  // as the installation does.
+  if (!complete && RestartElevated()) return 1;
   CloseRunningEditor();
+  if (!complete)
+    MessageBoxW(nullptr, AsWide(RemovalIncompleteText), AsWide(RemovalCaption), MB_OK | MB_ICONWARNING);
 
   // The interpreter deletes the folders after this process has ended, the
   // program file in the program folder included.
@@ -163,5 +193,5 @@ int RemoveProgram() {
                                         AsUtf16(Expanded(ProgramFolderPath).c_str()));
   std::wstring interpreter = SystemProgramPath(L"cmd.exe");
   if (!interpreter.empty()) ShellExecuteW(nullptr, L"open", interpreter.c_str(), AsWide(script.c_str()), nullptr, SW_HIDE);
-  return 3;
+  return complete ? 3 : 4;
 }

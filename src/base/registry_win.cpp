@@ -48,7 +48,7 @@ bool RegWriteDword(HKEY root, const wchar_t* key, const wchar_t* valueName, DWOR
   return true;
 }
 
-void RegDeleteKeyFor(HKEY root, const wchar_t* key, bool withSubkeys) {
+bool RegDeleteKeyFor(HKEY root, const wchar_t* key, bool withSubkeys) {
   if (withSubkeys) {
     HKEY opened = nullptr;
     if (RegOpenKeyExW(root, key, 0, KeyAccess, &opened) == ERROR_SUCCESS) {
@@ -56,5 +56,6 @@ void RegDeleteKeyFor(HKEY root, const wchar_t* key, bool withSubkeys) {
       RegCloseKey(opened);
     }
   }
-  RegDeleteKeyExW(root, key, KEY_WOW64_32KEY, 0);
+  LONG result = RegDeleteKeyExW(root, key, KEY_WOW64_32KEY, 0);
+  return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND || result == ERROR_PATH_NOT_FOUND;
 }

@@ -17,5 +17,6 @@ HKEY RegCreateKeyFor(HKEY root, const wchar_t* key);
 bool RegWriteString(HKEY root, const wchar_t* key, const wchar_t* valueName, const wchar_t* text);
 bool RegWriteDword(HKEY root, const wchar_t* key, const wchar_t* valueName, DWORD number);
 
-// Deletes the key, with its subkeys and their values when asked.
-void RegDeleteKeyFor(HKEY root, const wchar_t* key, bool withSubkeys);
+// Deletes the key, with its subkeys and their values when asked. True when
+// the key is gone (also when it was not there).
+bool RegDeleteKeyFor(HKEY root, const wchar_t* key, bool withSubkeys);

@@ -111,6 +111,10 @@ inline constexpr char16_t InstallCaption[] = u"Installation";
 inline constexpr char16_t RemovalCaption[] = u"Deinstallation";
 inline constexpr char16_t InstallPrompt[] = u"Z·i·b - Mini Editor " ZIB_VERSION_TEXT "\r\nFür alle Benutzer installieren?";
 inline constexpr char16_t RemovalPrompt[] = u"Z·i·b - Mini Editor " ZIB_VERSION_TEXT "\r\nvon diesem Computer entfernen?";
+// Our own: a removal that could not delete everything (caption RemovalCaption).
+inline constexpr char16_t RemovalIncompleteText[] =
+    u"Z·i·b konnte nicht vollständig entfernt werden.\r\n\r\n"
+    u"Dazu sind Administratorrechte nötig: bitte die Deinstallation als Administrator wiederholen.";
 
 // --- About ---------------------------------------------------------------------------
 

@@ -631,6 +631,32 @@ TEST_CASE("removal: a Start-menu folder already gone does not keep the program f
   CHECK(NothingInstalled());
 }
 
+TEST_CASE("removal: what it cannot delete is said in a message, and the run ends with code 4") {
+  TNoMenuBuilder noMenus;
+  ClearInstallation();
+  std::wstring setup = SetupCopy(L"remove-blocked");
+  REQUIRE(RunToEnd(Quoted(setup) + L" /S") == 0);
+  // A folder under the shortcut's name: the shortcut cannot be deleted (as
+  // for a user without administrator rights). Under Wine every run has full
+  // rights, so no restart with "runas" comes first.
+  DeleteFileW(ShortcutFile().c_str());
+  REQUIRE(CreateDirectoryW(ShortcutFile().c_str(), nullptr));
+  TZib run;
+  REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall"));
+  HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
+  REQUIRE(box);
+  REQUIRE(PressButton(box, IDYES));
+  REQUIRE(WaitForWindowGone(box));
+  HWND failed = Prompt(run, RemovalCaption, RemovalIncompleteText);
+  REQUIRE(failed);
+  REQUIRE(PressButton(failed, IDOK));
+  DWORD code = 99;
+  REQUIRE(WaitForExit(run, RunTimeoutMs, code));
+  CHECK(code == 4);
+  RemoveDirectoryW(ShortcutFile().c_str());
+  ClearInstallation();
+}
+
 // The release as a user unpacks it (scripts/package-test.sh unpacks the zip
 // and names the folder in ZIB_PACKAGE_FOLDER; without it there is nothing to test).
 TEST_CASE("package: the unpacked release installs with Zib-Setup.exe /S and is removed with Zib.exe /Uninstall") {
