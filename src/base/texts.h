@@ -55,6 +55,10 @@ inline constexpr char16_t DefaultExtension[] = u"txt";
 inline constexpr char16_t CannotReadText[] = u"Datei kann nicht gelesen werden:";
 inline constexpr char16_t CannotWriteText[] = u"Datei kann nicht gespeichert werden:";
 inline constexpr char16_t NewContentKeptText[] = u"Die alte Datei ist nicht mehr da; der neue Inhalt ist gesichert in:";
+// After a failed write into the file itself (its folder takes no new file).
+inline constexpr char16_t InPlaceDamagedText[] =
+    u"Im Ordner darf keine neue Datei angelegt werden, darum wurde die Datei direkt überschrieben; "
+    u"sie ist jetzt unvollständig. Der Text im Editor ist vollständig: bitte unter einem anderen Namen speichern.";
 inline constexpr char16_t TooLargeText[] = u"Datei ist zu groß für den Editor:";
 inline constexpr char16_t ZeroBytesHeadline[] = u"Datei unvollständig angezeigt:";
 inline constexpr char16_t ZeroBytesDetail[] =

@@ -54,15 +54,62 @@ HANDLE CreateTempBeside(const wchar_t* path, std::wstring& temp, DWORD& error) {
   return INVALID_HANDLE_VALUE;
 }
 
+// Gives the temporary file the old file's owner and permissions (for the
+// plain move, which would leave it with those of a new file).
+void TakeSecurity(const std::wstring& from, const std::wstring& to) {
+  constexpr SECURITY_INFORMATION Parts = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION |
+                                         DACL_SECURITY_INFORMATION;
+  DWORD size = 0;
+  GetFileSecurityW(from.c_str(), Parts, nullptr, 0, &size);
+  if (size == 0) return;
+  std::string descriptor(size, '\0');
+  if (GetFileSecurityW(from.c_str(), Parts, descriptor.data(), size, &size))
+    SetFileSecurityW(to.c_str(), Parts, descriptor.data());
+}
+
 // Puts the complete temporary file in the target's place. ReplaceFileW keeps
 // what the old file had (attributes, security); where the file system cannot
-// do it, a plain replacing move is tried.
+// do it, a plain replacing move is tried, the old file's permissions given
+// to the new one first.
 DWORD PutInPlace(const std::wstring& target, const std::wstring& temp, bool exists) {
   if (exists && ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
     return ERROR_SUCCESS;
+  if (exists) TakeSecurity(target, temp);
   if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return ERROR_SUCCESS;
   return GetLastError();
+}
+
+// Writes the bytes into the existing file itself, for a folder where the
+// user may write the file but not create one. The bytes are complete in
+// memory before the file is opened; `damaged` tells whether a failure came
+// after the old content was touched.
+DWORD WriteInPlace(const std::wstring& target, const std::string& bytes, bool& damaged) {
+  HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  damaged = true;
+  DWORD error = WriteAll(file, bytes);
+  if (error == ERROR_SUCCESS && !SetEndOfFile(file)) error = GetLastError();
+  CloseHandle(file);
+  damaged = error != ERROR_SUCCESS;
+  return error;
+}
+
+// The file a symbolic link leads to, so that a save writes there and keeps
+// the link; other paths as they are.
+std::wstring ThroughLinks(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return path;
+  HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return path;
+  std::wstring final(GetFinalPathNameByHandleW(file, nullptr, 0, FILE_NAME_NORMALIZED), L'\0');
+  DWORD length = final.empty() ? 0 : GetFinalPathNameByHandleW(file, final.data(), static_cast<DWORD>(final.size()),
+                                                                FILE_NAME_NORMALIZED);
+  CloseHandle(file);
+  if (length == 0 || length >= final.size()) return path;
+  final.resize(length);
+  return final;
 }
 
 // Puts bytes into the file at path through a temporary file in the same
@@ -71,17 +118,22 @@ DWORD PutInPlace(const std::wstring& target, const std::wstring& temp, bool exis
 // The temporary file is removed after a failure only when the target is as
 // it was (there was none, or the old file is still there): a replace that
 // took the old file away and then could not move the new one in leaves the
-// temporary file as the one copy, and its name comes back in `kept`.
-DWORD WriteFileSafely(const wchar_t* path, const std::string& bytes, std::wstring& kept) {
-  const std::wstring target = FileApiPath(path);
+// temporary file as the one copy, and its name comes back in `kept`. Where
+// the folder takes no new file, an existing file is written in place;
+// `damaged` then says whether a failure hit its content.
+DWORD WriteFileSafely(const wchar_t* path, const std::string& bytes, std::wstring& kept, bool& damaged) {
+  const std::wstring direct = FileApiPath(path);
+  const std::wstring target = ThroughLinks(direct);
+  const wchar_t* beside = target == direct ? path : target.c_str();  // where the temporary file goes
   DWORD old = GetFileAttributesW(target.c_str());
   bool exists = old != INVALID_FILE_ATTRIBUTES;
   if (exists && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return ERROR_ACCESS_DENIED;
 
   std::wstring temp;
   DWORD error = ERROR_SUCCESS;
-  HANDLE file = CreateTempBeside(path, temp, error);
-  if (file == INVALID_HANDLE_VALUE) return error;
+  HANDLE file = CreateTempBeside(beside, temp, error);
+  if (file == INVALID_HANDLE_VALUE) return exists && error == ERROR_ACCESS_DENIED ? WriteInPlace(target, bytes, damaged)
+                                                                               : error;
   const std::wstring tempApi = FileApiPath(temp.c_str());
   error = WriteAll(file, bytes);
   CloseHandle(file);
@@ -100,9 +152,14 @@ DWORD WriteFileSafely(const wchar_t* path, const std::string& bytes, std::wstrin
 
 bool WriteOrReport(const wchar_t* path, const std::string& bytes) {
   std::wstring kept;
-  DWORD error = WriteFileSafely(path, bytes, kept);
+  bool damaged = false;
+  DWORD error = WriteFileSafely(path, bytes, kept, damaged);
   if (error == ERROR_SUCCESS) return true;
   std::wstring detail = SystemReason(error);
+  if (damaged) {
+    detail += L"\r\n\r\n";
+    detail += AsWide(InPlaceDamagedText);
+  }
   if (!kept.empty()) {
     detail += L"\r\n\r\n";
     detail += AsWide(NewContentKeptText);

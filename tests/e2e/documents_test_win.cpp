@@ -3,6 +3,9 @@
 // leave files and document alone.
 #include <doctest/doctest.h>
 
+#include <windows.h>
+#include <sddl.h>
+
 #include "base/commands.h"
 #include "driver_win.h"
 
@@ -478,4 +481,67 @@ TEST_CASE("documents: a save whose file cannot be put in place never deletes the
   REQUIRE(PlantFileFailure(zib, PlantNone));
   CHECK(SavedAs(zib, path, "alt neu"));
   DeleteFileW(kept[0].c_str());
+}
+
+TEST_CASE("documents: a folder that takes no new file is saved into in place; the plain move keeps the permissions") {
+  const std::wstring folder = ScratchFolder(L"documents-in-place");
+  const std::wstring path = folder + L"\\brief.txt";
+  REQUIRE(WriteFileBytes(path, "alter Inhalt"));
+  TZib zib;
+  REQUIRE(StartZib(zib, L"\"" + path + L"\""));
+  REQUIRE(TitleBecomes(zib, TitleOf(path)));
+
+  // No temporary file can be created: the complete new bytes go into the file itself.
+  REQUIRE(PutText(zib, L"neu", 3, 3));
+  REQUIRE(Type(zib, L"!"));
+  REQUIRE(PlantFileFailure(zib, PlantNoNewFiles));
+  CHECK(SavedAs(zib, path, "neu!"));
+  CHECK(TitleBecomes(zib, TitleOf(path)));
+
+  // Where the file system has no replace, the moved-in file gets the old
+  // file's permissions, not those of a new file.
+  const wchar_t* sddl = L"D:P(A;;FA;;;BA)(A;;FR;;;WD)";
+  PSECURITY_DESCRIPTOR wanted = nullptr;
+  REQUIRE(ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &wanted, nullptr));
+  bool secured = SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, wanted);
+  LocalFree(wanted);
+  auto dacl = [&] {
+    DWORD size = 0;
+    GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    std::string sd(size, '\0');
+    wchar_t* text = nullptr;
+    if (!size || !GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, sd.data(), size, &size) ||
+        !ConvertSecurityDescriptorToStringSecurityDescriptorW(sd.data(), SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                              &text, nullptr))
+      return std::wstring();
+    std::wstring result = text;
+    LocalFree(text);
+    return result;
+  };
+  const std::wstring before = dacl();
+  REQUIRE(PlantFileFailure(zib, PlantReplaceRefused));
+  REQUIRE(Type(zib, L"?"));
+  CHECK(SavedAs(zib, path, "neu!?"));
+  if (secured) CHECK(dacl() == before);
+  else MESSAGE("this file system keeps no permissions: not compared");
+  REQUIRE(PlantFileFailure(zib, PlantNone));
+
+  // Through a symbolic link the save writes the file it leads to and keeps the link.
+  const std::wstring target = folder + L"\\ziel.txt";
+  const std::wstring link = folder + L"\\verweis.txt";
+  REQUIRE(WriteFileBytes(target, "Ziel"));
+  DeleteFileW(link.c_str());
+  // (Wine 8 answers TRUE and makes no link.)
+  if (!CreateSymbolicLinkW(link.c_str(), target.c_str(), 0) || GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    MESSAGE("no symbolic links here: not tested");
+    return;
+  }
+  TZib linked;
+  REQUIRE(StartZib(linked, L"\"" + link + L"\""));
+  REQUIRE(WaitUntil([&] { return EditorText(linked) == L"Ziel"; }));
+  REQUIRE(PutText(linked, L"Ziel", 4, 4));
+  REQUIRE(Type(linked, L"!"));
+  CHECK(SavedAs(linked, target, "Ziel!"));
+  CHECK((GetFileAttributesW(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
+  CHECK(Bytes(link) == "Ziel!");
 }

@@ -33,6 +33,10 @@ enum TPlantedFailure : int {
                          // ERROR_UNABLE_TO_MOVE_REPLACEMENT; the move fails with ERROR_ACCESS_DENIED
   PlantBothRefused = 2,  // the replace fails with ERROR_UNABLE_TO_REMOVE_REPLACED, the move
                          // with ERROR_SHARING_VIOLATION; both leave every file as it was
+  PlantNoNewFiles = 3,   // CreateFileW with CREATE_NEW fails with ERROR_ACCESS_DENIED (a folder
+                         // where the user may write a file but not create one)
+  PlantReplaceRefused = 4,  // the replace fails as with PlantBothRefused, the move works (a file
+                            // system without ReplaceFileW)
 };
 
 // Where a row comes from.

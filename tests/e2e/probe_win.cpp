@@ -126,15 +126,24 @@ BOOL WINAPI PlantedReplaceFile(LPCWSTR replaced, LPCWSTR replacement, LPCWSTR ba
     SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
     return FALSE;
   }
-  if (Planted == PlantBothRefused) {
+  if (Planted == PlantBothRefused || Planted == PlantReplaceRefused) {
     SetLastError(ERROR_UNABLE_TO_REMOVE_REPLACED);
     return FALSE;
   }
   return ReplaceFileW(replaced, replacement, backup, flags, nullptr, nullptr);
 }
 
+HANDLE WINAPI PlantedCreateFile(LPCWSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                DWORD disposition, DWORD flags, HANDLE copyFrom) {
+  if (Planted == PlantNoNewFiles && disposition == CREATE_NEW) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_HANDLE_VALUE;
+  }
+  return CreateFileW(name, access, share, security, disposition, flags, copyFrom);
+}
+
 BOOL WINAPI PlantedMoveFileEx(LPCWSTR from, LPCWSTR to, DWORD flags) {
-  if (Planted != PlantNone) {
+  if (Planted == PlantOldFileLost || Planted == PlantBothRefused) {
     SetLastError(Planted == PlantOldFileLost ? ERROR_ACCESS_DENIED : ERROR_SHARING_VIOLATION);
     return FALSE;
   }
@@ -171,6 +180,7 @@ void PlantFileFailure(int how) {
   patched = true;
   PatchImport("ReplaceFileW", reinterpret_cast<void*>(PlantedReplaceFile));
   PatchImport("MoveFileExW", reinterpret_cast<void*>(PlantedMoveFileEx));
+  PatchImport("CreateFileW", reinterpret_cast<void*>(PlantedCreateFile));
 }
 
 }  // namespace
