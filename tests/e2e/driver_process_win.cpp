@@ -72,6 +72,31 @@ std::wstring UnixFolderFrom(const char* variable) {
   return path;
 }
 
+namespace {
+
+// Deletes everything inside the folder, its subfolders with all they hold.
+void EmptyFolder(const std::wstring& folder) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    std::wstring path = folder + L"\\" + name;
+    SetFileAttributesW(path.c_str(), data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? FILE_ATTRIBUTE_DIRECTORY
+                                                                                       : FILE_ATTRIBUTE_NORMAL);
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      EmptyFolder(path);
+      RemoveDirectoryW(path.c_str());
+    } else {
+      DeleteFileW(path.c_str());
+    }
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+}
+
+}  // namespace
+
 std::wstring ScratchFolder(std::wstring_view name) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
@@ -80,19 +105,7 @@ std::wstring ScratchFolder(std::wstring_view name) {
   folder += L"\\";
   folder += name;
   CreateDirectoryW(folder.c_str(), nullptr);
-  // Empty it: a test starts from nothing.
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        std::wstring file = folder + L"\\" + data.cFileName;
-        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(file.c_str());
-      }
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-  }
+  EmptyFolder(folder);  // a test starts from nothing
   return folder;
 }
 

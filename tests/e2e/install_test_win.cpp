@@ -283,16 +283,23 @@ HWND Prompt(TZib& run, std::u16string_view caption, std::u16string_view text) {
 }
 
 // Runs the installed program's removal and answers its question with Yes;
-// the run ends with exit code 3.
-void RemoveConfirmed() {
+// the run ends with exit code 3, or with `exitCode` after the message
+// `incomplete` (answered with OK).
+void RemoveConfirmed(DWORD exitCode = 3, const char16_t* incomplete = nullptr) {
   TZib run;
   REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall"));
   HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
   REQUIRE(box);
   REQUIRE(PressButton(box, IDYES));
+  if (incomplete) {
+    REQUIRE(WaitForWindowGone(box));
+    HWND message = Prompt(run, RemovalCaption, incomplete);
+    REQUIRE(message);
+    REQUIRE(PressButton(message, IDOK));
+  }
   DWORD code = 99;
   REQUIRE(WaitForExit(run, RunTimeoutMs, code));
-  CHECK(code == 3);
+  CHECK(code == exitCode);
 }
 
 }  // namespace
@@ -641,18 +648,7 @@ TEST_CASE("removal: what it cannot delete is said in a message, and the run ends
   // rights, so no restart with "runas" comes first.
   DeleteFileW(ShortcutFile().c_str());
   REQUIRE(CreateDirectoryW(ShortcutFile().c_str(), nullptr));
-  TZib run;
-  REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall"));
-  HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
-  REQUIRE(box);
-  REQUIRE(PressButton(box, IDYES));
-  REQUIRE(WaitForWindowGone(box));
-  HWND failed = Prompt(run, RemovalCaption, RemovalIncompleteText);
-  REQUIRE(failed);
-  REQUIRE(PressButton(failed, IDOK));
-  DWORD code = 99;
-  REQUIRE(WaitForExit(run, RunTimeoutMs, code));
-  CHECK(code == 4);
+  RemoveConfirmed(4, RemovalIncompleteText);
   RemoveDirectoryW(ShortcutFile().c_str());
   ClearInstallation();
 }
