@@ -18,6 +18,8 @@ void SubclassEditor(HWND editor);
 // which starts a new step. Edits in between keep the control's own grouping.
 void BeginTypedEdit();
 void CloseUndoStep();
+// True while the next edit would start a new step (the last one is closed).
+bool UndoStepIsClosed();
 
 // Selects start..end and replaces it as a typed edit: part of the undo step
 // the keys before it started (overwrite mode, word deletion).

@@ -83,7 +83,7 @@ bool ChangesText(HWND window, TEdit edit, WPARAM code = 0) {
 }
 
 void BeforeEdit(HWND window, TEdit edit, WPARAM code = 0) {
-  if (ChangesText(window, edit, code)) BeginTypedEdit();
+  if (UndoStepIsClosed() && ChangesText(window, edit, code)) BeginTypedEdit();
 }
 
 bool IsNavigationKey(WPARAM key) {

@@ -116,6 +116,8 @@ void BeginTypedEdit() {
 
 void CloseUndoStep() { UndoStepClosed = true; }
 
+bool UndoStepIsClosed() { return UndoStepClosed; }
+
 void ReplaceTyped(DWORD start, DWORD end, const std::u16string& text) {
   DWORD range[2] = {start, end};
   WriteEditor(range, text.c_str(), nullptr, false, TypedStep);

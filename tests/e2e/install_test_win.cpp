@@ -295,6 +295,7 @@ void RemoveConfirmed(DWORD exitCode = 3, const char16_t* incomplete = nullptr) {
     REQUIRE(WaitForWindowGone(box));
     HWND message = Prompt(run, RemovalCaption, incomplete);
     REQUIRE(message);
+    SaveScreenshot(message, L"removal-incomplete");
     REQUIRE(PressButton(message, IDOK));
   }
   DWORD code = 99;
