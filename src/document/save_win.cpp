@@ -103,13 +103,14 @@ std::wstring ThroughLinks(const std::wstring& path) {
   HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return path;
-  std::wstring final(GetFinalPathNameByHandleW(file, nullptr, 0, FILE_NAME_NORMALIZED), L'\0');
-  DWORD length = final.empty() ? 0 : GetFinalPathNameByHandleW(file, final.data(), static_cast<DWORD>(final.size()),
-                                                                FILE_NAME_NORMALIZED);
+  std::wstring resolved(GetFinalPathNameByHandleW(file, nullptr, 0, FILE_NAME_NORMALIZED), L'\0');
+  DWORD length = resolved.empty() ? 0
+                                  : GetFinalPathNameByHandleW(file, resolved.data(), static_cast<DWORD>(resolved.size()),
+                                                              FILE_NAME_NORMALIZED);
   CloseHandle(file);
-  if (length == 0 || length >= final.size()) return path;
-  final.resize(length);
-  return final;
+  if (length == 0 || length >= resolved.size()) return path;
+  resolved.resize(length);
+  return resolved;
 }
 
 // Puts bytes into the file at path through a temporary file in the same
