@@ -645,10 +645,42 @@ TEST_CASE("removal: what it cannot delete is said in a message, and the run ends
   std::wstring setup = SetupCopy(L"remove-blocked");
   REQUIRE(RunToEnd(Quoted(setup) + L" /S") == 0);
   // A folder under the shortcut's name: the shortcut cannot be deleted (as
-  // for a user without administrator rights). Under Wine every run has full
-  // rights, so no restart with "runas" comes first.
+  // for a user without administrator rights).
   DeleteFileW(ShortcutFile().c_str());
   REQUIRE(CreateDirectoryW(ShortcutFile().c_str(), nullptr));
+
+  // Without full rights: the run starts itself again with "runas" and ends
+  // with code 1; the restarted run asks again (Wine's "runas" gives no full
+  // rights, so it would not restart once more).
+  HANDLE own = nullptr;
+  REQUIRE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &own));
+  TOKEN_LINKED_TOKEN limited{};
+  DWORD size = 0;
+  if (GetTokenInformation(own, TokenLinkedToken, &limited, sizeof limited, &size) && limited.LinkedToken) {
+    TLaunch how;
+    how.Token = limited.LinkedToken;
+    TZib run;
+    REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall", how));
+    HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
+    REQUIRE(box);
+    REQUIRE(PressButton(box, IDYES));
+    DWORD code = 99;
+    REQUIRE(WaitForExit(run, RunTimeoutMs, code));
+    CHECK(code == 1);
+    HWND again = nullptr;
+    CHECK(WaitUntil([&] { return (again = FindWindowW(L"#32770", ToWide(RemovalCaption).c_str())) != nullptr; }));
+    if (again) {
+      CHECK(MessageText(again) == ToWide(RemovalPrompt));
+      REQUIRE(PressButton(again, IDNO));
+      CHECK(WaitForWindowGone(again));
+    }
+    CloseHandle(limited.LinkedToken);
+  } else {
+    MESSAGE("no limited token to start the run with: the restart is not tested");
+  }
+  CloseHandle(own);
+
+  // With full rights (as every run under Wine): no restart, the message, code 4.
   RemoveConfirmed(4, RemovalIncompleteText);
   RemoveDirectoryW(ShortcutFile().c_str());
   ClearInstallation();
