@@ -282,12 +282,12 @@ HWND Prompt(TZib& run, std::u16string_view caption, std::u16string_view text) {
   return box;
 }
 
-// Runs the installed program's removal and answers its question with Yes;
-// the run ends with exit code 3, or with `exitCode` after the message
-// `incomplete` (answered with OK).
-void RemoveConfirmed(DWORD exitCode = 3, const char16_t* incomplete = nullptr) {
+// Runs the installed program's removal (started as `how` says) and answers
+// its question with Yes; the run ends with exit code 3, or with `exitCode`
+// after the message `incomplete` (answered with OK).
+void RemoveConfirmed(DWORD exitCode = 3, const char16_t* incomplete = nullptr, const TLaunch& how = {}) {
   TZib run;
-  REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall"));
+  REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall", how));
   HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
   REQUIRE(box);
   REQUIRE(PressButton(box, IDYES));
@@ -659,14 +659,7 @@ TEST_CASE("removal: what it cannot delete is said in a message, and the run ends
   if (GetTokenInformation(own, TokenLinkedToken, &limited, sizeof limited, &size) && limited.LinkedToken) {
     TLaunch how;
     how.Token = limited.LinkedToken;
-    TZib run;
-    REQUIRE(Launch(run, Quoted(InstalledProgram()) + L" /Uninstall", how));
-    HWND box = Prompt(run, RemovalCaption, RemovalPrompt);
-    REQUIRE(box);
-    REQUIRE(PressButton(box, IDYES));
-    DWORD code = 99;
-    REQUIRE(WaitForExit(run, RunTimeoutMs, code));
-    CHECK(code == 1);
+    RemoveConfirmed(1, nullptr, how);
     HWND again = nullptr;
     CHECK(WaitUntil([&] { return (again = FindWindowW(L"#32770", ToWide(RemovalCaption).c_str())) != nullptr; }));
     if (again) {
